@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "platform/Types.h"
+
+namespace platform {
+
+enum class EAccess { kRead, kWrite, kReadWrite };
+// kOthersMayRead: others may open the file to read but not to write; kNoSharing: nobody else
+// may open it. Kept among the program's own handles (and other programs that lock), so a
+// file locked elsewhere counts as in use.
+enum class EShare { kOthersMayRead, kNoSharing };
+enum class ECreate {
+  kOpenExisting,  // fail when missing
+  kCreateAlways,  // create or truncate
+  kCreateNew,     // fail when it exists
+  kOpenAlways,    // open or create
+};
+
+// An open file. Reads and writes work at the current position.
+class CFile {
+ public:
+  CFile() = default;
+  ~CFile();
+  CFile(const CFile&) = delete;
+  CFile& operator=(const CFile&) = delete;
+  CFile(CFile&& other) noexcept;
+  CFile& operator=(CFile&& other) noexcept;
+
+  EError Open(std::string_view path, EAccess access, EShare share,
+              ECreate create = ECreate::kOpenExisting);
+  bool IsOpen() const { return m_fd >= 0; }
+  void Close();
+
+  // Reads up to `size` bytes; `done` is 0 at the end of the file.
+  EError Read(void* buffer, size_t size, size_t& done);
+  // Writes all `size` bytes unless it fails; `done` tells how many were written.
+  EError Write(const void* buffer, size_t size, size_t& done);
+  // Moves up to `size` bytes from `source`'s position to this file's position, inside the
+  // kernel where it can, else through `buffer` (which must hold `size` bytes). `done` is 0
+  // at the end of the source. A failed write reports kDiskFull or kIoError, a failed read
+  // kIoError with `readFailed` set.
+  EError CopyFrom(CFile& source, void* buffer, size_t size, size_t& done, bool& readFailed);
+
+  std::optional<uint64_t> Size() const;
+  EError Seek(uint64_t position);
+  EError Flush();  // makes the written data durable
+
+ private:
+  int m_fd = -1;
+  bool m_kernelCopy = true;  // cleared when the kernel copy is not available
+};
+
+}  // namespace platform

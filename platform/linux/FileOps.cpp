@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#include "platform/FileOps.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <vector>
+
+#include "platform/File.h"
+#include "platform/FileInfo.h"
+#include "platform/TextUtil.h"
+#include "platform/linux/Posix.h"
+
+namespace platform {
+
+namespace {
+
+// Copies a file to a new name on another file system, then deletes the original: the move
+// that a rename cannot do. The original goes only once the copy is complete and durable.
+EError MoveAcrossFileSystems(std::string_view from, std::string_view to) {
+  const auto info = GetFileInfo(from);
+  if (!info || (info->attributes & kAttrDirectory) != 0) {
+    return EError::kNotSameDevice;
+  }
+  CFile source;
+  CFile target;
+  EError error = source.Open(from, EAccess::kRead, EShare::kOthersMayRead);
+  if (error != EError::kNone) {
+    return error;
+  }
+  error = target.Open(to, EAccess::kWrite, EShare::kNoSharing, ECreate::kCreateNew);
+  if (error != EError::kNone) {
+    return error == EError::kFileExists ? EError::kAlreadyExists : error;
+  }
+  std::vector<char> buffer(1 << 20);
+  while (true) {
+    size_t done = 0;
+    bool readFailed = false;
+    error = target.CopyFrom(source, buffer.data(), buffer.size(), done, readFailed);
+    if (error != EError::kNone || done == 0) {
+      break;
+    }
+  }
+  if (error == EError::kNone) {
+    error = target.Flush();
+  }
+  target.Close();
+  source.Close();
+  if (error != EError::kNone) {
+    DeleteFile(to);
+    return error;
+  }
+  SetFileTimes(to, nullptr, &info->times.lastAccess, &info->times.lastWrite);
+  SetFileAttributes(to, info->attributes & ~kAttrReadOnly);
+  error = DeleteFile(from);
+  if (error == EError::kAccessDenied && (info->attributes & kAttrReadOnly) != 0) {
+    SetFileAttributes(from, info->attributes & ~kAttrReadOnly);
+    error = DeleteFile(from);
+  }
+  if (error != EError::kNone) {
+    DeleteFile(to);  // keep one whole file, not two
+    return error;
+  }
+  SetFileAttributes(to, info->attributes);
+  return EError::kNone;
+}
+
+std::atomic<uint32_t>& TempCounter() {
+  static std::atomic<uint32_t> counter{static_cast<uint32_t>(
+      (std::chrono::steady_clock::now().time_since_epoch().count() ^ getpid()) & 0xFFFF)};
+  return counter;
+}
+
+}  // namespace
+
+EError MoveFile(std::string_view from, std::string_view to) {
+  EError error = EError::kNone;
+  const auto source = posix::Resolve(from, error);
+  if (!source) {
+    return error;
+  }
+  const auto target = posix::Resolve(to, error);
+  if (!target) {
+    return error;
+  }
+  if (renameat2(AT_FDCWD, source->c_str(), AT_FDCWD, target->c_str(), RENAME_NOREPLACE) == 0) {
+    return EError::kNone;
+  }
+  if (errno == EINVAL || errno == ENOSYS) {
+    // The file system does not offer the no-replace rename: check, then rename.
+    struct stat info {};
+    if (lstat(target->c_str(), &info) == 0) {
+      return EError::kAlreadyExists;
+    }
+    if (rename(source->c_str(), target->c_str()) == 0) {
+      return EError::kNone;
+    }
+  }
+  if (errno == EXDEV) {
+    return MoveAcrossFileSystems(from, to);
+  }
+  return posix::FromErrno(errno);
+}
+
+EError ReplaceFile(std::string_view from, std::string_view to) {
+  EError error = EError::kNone;
+  const auto source = posix::Resolve(from, error);
+  if (!source) {
+    return error;
+  }
+  const auto target = posix::Resolve(to, error);
+  if (!target) {
+    return error;
+  }
+  return rename(source->c_str(), target->c_str()) == 0 ? EError::kNone : posix::FromErrno(errno);
+}
+
+EError DeleteFile(std::string_view path) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  if (!posixPath) {
+    return error;
+  }
+  struct stat info {};
+  if (lstat(posixPath->c_str(), &info) != 0) {
+    return posix::FromErrno(errno);
+  }
+  if (S_ISDIR(info.st_mode)) {
+    return EError::kAccessDenied;
+  }
+  if (S_ISREG(info.st_mode) && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    return EError::kAccessDenied;  // read-only files are kept, as on Windows
+  }
+  return unlink(posixPath->c_str()) == 0 ? EError::kNone : posix::FromErrno(errno);
+}
+
+EError CreateDirectory(std::string_view path) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  if (!posixPath) {
+    return error;
+  }
+  if (mkdir(posixPath->c_str(), 0777) == 0) {
+    return EError::kNone;
+  }
+  return errno == ENOENT ? EError::kPathNotFound : posix::FromErrno(errno);
+}
+
+EError RemoveDirectory(std::string_view path) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  if (!posixPath) {
+    return error;
+  }
+  if (rmdir(posixPath->c_str()) == 0) {
+    return EError::kNone;
+  }
+  return errno == EEXIST ? EError::kDirNotEmpty : posix::FromErrno(errno);
+}
+
+std::optional<std::string> GetTempFileName(std::string_view folder, std::string_view prefix,
+                                           EError* error) {
+  EError failure = EError::kNone;
+  const auto report = [&](EError e) -> std::optional<std::string> {
+    if (error != nullptr) {
+      *error = e;
+    }
+    return std::nullopt;
+  };
+  std::string base(folder);
+  if (base.empty() || base.back() != '\\') {
+    base.push_back('\\');
+  }
+  base += CutUtf8(prefix, 3);
+  const auto posixFolder = posix::Resolve(folder, failure);
+  if (!posixFolder) {
+    return report(failure);
+  }
+  struct stat info {};
+  if (stat(posixFolder->c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    return report(EError::kPathNotFound);
+  }
+  for (uint32_t attempt = 0; attempt < 0xFFFF; ++attempt) {
+    const uint32_t number = (TempCounter().fetch_add(1) & 0xFFFF);
+    if (number == 0) {
+      continue;
+    }
+    std::string path = base + Format("%04X.tmp", number);
+    const auto posixPath = posix::Resolve(path, failure);
+    if (!posixPath) {
+      return report(failure);
+    }
+    const int fd = open(posixPath->c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      close(fd);
+      if (error != nullptr) {
+        *error = EError::kNone;
+      }
+      return path;
+    }
+    if (errno != EEXIST) {
+      return report(posix::FromErrno(errno));
+    }
+  }
+  return report(EError::kFileExists);
+}
+
+}  // namespace platform

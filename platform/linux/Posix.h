@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#pragma once
+
+#include <sys/stat.h>
+#include <time.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Types.h"
+
+// Helpers shared by the Linux implementation files.
+namespace platform::posix {
+
+EError FromErrno(int error);
+
+// The POSIX path of a Windows-form path; fails with kPathTooLong beyond the Windows limit
+// and with kPathNotFound when its drive is not mapped.
+std::optional<std::string> Resolve(std::string_view windowsPath, EError& error);
+
+FileTime FromTimespec(const timespec& time);
+timespec ToTimespec(FileTime time);
+
+// The last name of a POSIX or Windows path.
+std::string_view LastName(std::string_view path);
+
+// The stored attribute record (extended attribute user.brevant.attrib).
+struct SStoredFlags {
+  bool hidden = false;
+  bool system = false;
+  bool archiveCleared = false;  // holds for the last-write time and size below
+  FileTime clearedWriteTime = 0;
+  uint64_t clearedSize = 0;
+  bool supported = true;  // false where the file system keeps no user attributes
+};
+SStoredFlags ReadStoredFlags(const std::string& posixPath);
+// Writes the record (removes it when empty). Fails only for real errors, not where the file
+// system keeps no user attributes.
+EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags,
+                        const struct stat& info);
+
+// Windows attributes of a file from its status, name and stored record.
+uint32_t AttributesOf(const struct stat& info, std::string_view name, const SStoredFlags& flags);
+
+// The status of the file a path names, links followed.
+bool StatFollow(const std::string& posixPath, struct stat& info, EError& error);
+
+}  // namespace platform::posix

@@ -1,0 +1,434 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#include "platform/Shell.h"
+
+#include <errno.h>
+#include <ftw.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+#include <mutex>
+
+#include "platform/DriveMap.h"
+#include "platform/TextUtil.h"
+#include "platform/UserFolders.h"
+#include "platform/linux/DesktopEntry.h"
+#include "platform/linux/Posix.h"
+
+namespace platform {
+
+namespace {
+
+// ---- Deleting ----
+
+int RemoveEntry(const char* path, const struct stat*, int type, struct FTW*) {
+  return type == FTW_DP ? rmdir(path) : unlink(path);
+}
+
+EError DeleteForGood(const std::string& posixPath, bool folder) {
+  if (!folder) {
+    return unlink(posixPath.c_str()) == 0 ? EError::kNone : posix::FromErrno(errno);
+  }
+  // Depth first, never following links out of the folder.
+  if (nftw(posixPath.c_str(), RemoveEntry, 32, FTW_DEPTH | FTW_PHYS) != 0) {
+    return posix::FromErrno(errno);
+  }
+  return EError::kNone;
+}
+
+bool IsInTrashFolder(const QString& trashed) {
+  const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (!dataHome.isEmpty() && trashed.startsWith(QDir::cleanPath(dataHome) + "/Trash/files/")) {
+    return true;
+  }
+  // A trash folder at the top of another volume: <mount>/.Trash-<uid>/files/ or
+  // <mount>/.Trash/<uid>/files/.
+  const QString uid = QString::number(getuid());
+  return trashed.contains("/.Trash-" + uid + "/files/") ||
+         trashed.contains("/.Trash/" + uid + "/files/");
+}
+
+EError MoveToTrash(const std::string& posixPath) {
+  if (!EnsureUserDataFolder()) {
+    return EError::kAccessDenied;
+  }
+  QString trashed;
+  const QString path = QString::fromStdString(posixPath);
+  if (!QFile::moveToTrash(path, &trashed)) {
+    return EError::kAccessDenied;
+  }
+  if (IsInTrashFolder(QDir::cleanPath(trashed))) {
+    return EError::kNone;
+  }
+  // The item went somewhere that is no trash: put it back and report the failure.
+  QFile::rename(trashed, path);
+  return EError::kAccessDenied;
+}
+
+// ---- Launching ----
+
+std::mutex& StarterMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+ProcessStarter& Starter() {
+  static ProcessStarter starter;
+  return starter;
+}
+
+bool StartProcess(const std::string& program, const std::vector<std::string>& arguments) {
+  ProcessStarter starter;
+  {
+    std::lock_guard lock(StarterMutex());
+    starter = Starter();
+  }
+  if (starter) {
+    return starter(program, arguments);
+  }
+  QStringList list;
+  for (const std::string& argument : arguments) {
+    list << QString::fromStdString(argument);
+  }
+  return QProcess::startDetached(QString::fromStdString(program), list);
+}
+
+std::optional<std::string> FindProgram(const std::string& name) {
+  const QString found = QStandardPaths::findExecutable(QString::fromStdString(name));
+  if (found.isEmpty()) {
+    return std::nullopt;
+  }
+  return found.toStdString();
+}
+
+bool IsUrl(std::string_view target) {
+  const size_t colon = target.find("://");
+  if (colon != std::string_view::npos && colon > 1) {
+    return true;
+  }
+  return StartsWithNoCase(target, "mailto:");
+}
+
+// Starts the default application of a MIME type (or of one of its parents) on `items`.
+int OpenWithDefault(const std::string& mimeType, const std::vector<std::string>& items,
+                    bool itemsAreUrls = false) {
+  std::vector<std::string> types{mimeType};
+  const QMimeType type = QMimeDatabase().mimeTypeForName(QString::fromStdString(mimeType));
+  if (type.isValid()) {
+    for (const QString& parent : type.allAncestors()) {
+      types.push_back(parent.toStdString());
+    }
+  }
+  for (const std::string& candidate : types) {
+    const std::optional<SDesktopEntry> entry = DefaultApplicationFor(candidate);
+    if (!entry) {
+      continue;
+    }
+    const std::vector<std::string> command = ExpandExec(*entry, items, itemsAreUrls);
+    if (command.empty()) {
+      continue;
+    }
+    const std::vector<std::string> arguments(command.begin() + 1, command.end());
+    return StartProcess(command.front(), arguments) ? kShellOk : kShellFileNotFound;
+  }
+  if (const auto opener = FindProgram("xdg-open"); opener && items.size() == 1) {
+    return StartProcess(*opener, items) ? kShellOk : kShellFileNotFound;
+  }
+  return kShellNoAssociation;
+}
+
+std::string MimeTypeOfFile(const std::string& posixPath) {
+  return QMimeDatabase().mimeTypeForFile(QString::fromStdString(posixPath)).name().toStdString();
+}
+
+int OpenFolder(const std::string& posixFolder) {
+  return OpenWithDefault("inode/directory", {posixFolder});
+}
+
+// Shows an item selected in its folder where the file manager offers that, else opens the
+// folder.
+int ShowItem(const std::string& posixPath) {
+  const auto sender = FindProgram("dbus-send");
+  if (sender && !qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty()) {
+    const std::string uri =
+        QUrl::fromLocalFile(QString::fromStdString(posixPath)).toEncoded().toStdString();
+    if (StartProcess(*sender, {"--session", "--dest=org.freedesktop.FileManager1",
+                               "--type=method_call", "/org/freedesktop/FileManager1",
+                               "org.freedesktop.FileManager1.ShowItems", "array:string:" + uri,
+                               "string:"})) {
+      return kShellOk;
+    }
+  }
+  const size_t slash = posixPath.find_last_of('/');
+  return OpenFolder(slash == 0 ? "/" : posixPath.substr(0, slash));
+}
+
+// A Windows-form or POSIX path among the parameters, as a POSIX path.
+std::string PosixArgument(const std::string& argument) {
+  if (HasDriveLetter(argument)) {
+    if (const auto full = GetFullPathName(argument)) {
+      if (auto posixPath = ToPosixPath(*full)) {
+        return *posixPath;
+      }
+    }
+  }
+  return argument;
+}
+
+std::vector<std::string> PosixArguments(std::string_view parameters) {
+  std::vector<std::string> arguments = SplitCommandLine(parameters);
+  for (std::string& argument : arguments) {
+    argument = PosixArgument(argument);
+  }
+  return arguments;
+}
+
+bool NameIsOneOf(std::string_view name, std::initializer_list<std::string_view> names) {
+  for (const std::string_view candidate : names) {
+    if (EqualsNoCase(name, candidate)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// explorer's parameters: comma-separated switches (/n, /e, /root,X, /select,X) and a folder.
+int Explorer(std::string_view parameters) {
+  std::vector<std::string> parts;
+  std::string current;
+  bool quoted = false;
+  for (const char c : parameters) {
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ',' && !quoted) {
+      parts.push_back(std::string(Trim(current)));
+      current.clear();
+    } else {
+      current.push_back(c);
+    }
+  }
+  parts.push_back(std::string(Trim(current)));
+  bool select = false;
+  std::string item;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const std::string& part = parts[i];
+    if (EqualsNoCase(part, "/select")) {
+      select = true;
+    } else if (EqualsNoCase(part, "/root")) {
+      // the next part is the folder
+    } else if (!part.empty() && part.front() != '/') {
+      item = part;
+    } else if (!part.empty() && part.front() == '/' && part.size() > 2) {
+      item = part;  // a POSIX path
+    }
+  }
+  const std::string posixItem = item.empty() ? std::string("/") : PosixArgument(item);
+  struct stat info {};
+  if (stat(posixItem.c_str(), &info) != 0) {
+    return kShellFileNotFound;
+  }
+  if (select) {
+    return ShowItem(posixItem);
+  }
+  return S_ISDIR(info.st_mode) ? OpenFolder(posixItem) : ShowItem(posixItem);
+}
+
+bool IsProgram(const std::string& posixPath) {
+  if (access(posixPath.c_str(), X_OK) != 0) {
+    return false;
+  }
+  // Removable media often mark every file executable; only real programs are run.
+  const QMimeType type = QMimeDatabase().mimeTypeForFile(QString::fromStdString(posixPath));
+  for (const char* program :
+       {"application/x-executable", "application/x-pie-executable", "application/x-sharedlib",
+        "application/x-shellscript", "application/x-appimage"}) {
+    if (type.inherits(QString::fromLatin1(program))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+int LaunchPath(std::string_view verb, std::string_view target, std::string_view parameters) {
+  std::string posixPath;
+  if (target.front() == '/' && target.size() > 1 && target[1] != '/') {
+    posixPath = std::string(target);
+  } else {
+    const auto full = GetFullPathName(target);
+    const auto converted = full ? ToPosixPath(*full) : std::nullopt;
+    if (!converted) {
+      // A bare program name found along the search path.
+      if (const auto program = FindProgram(std::string(target))) {
+        return StartProcess(*program, PosixArguments(parameters)) ? kShellOk : kShellFileNotFound;
+      }
+      return kShellFileNotFound;
+    }
+    posixPath = *converted;
+  }
+  struct stat info {};
+  if (stat(posixPath.c_str(), &info) != 0) {
+    if (!HasDriveLetter(target) && target.find_first_of("\\/") == std::string_view::npos) {
+      if (const auto program = FindProgram(std::string(target))) {
+        return StartProcess(*program, PosixArguments(parameters)) ? kShellOk : kShellFileNotFound;
+      }
+    }
+    const size_t slash = posixPath.find_last_of('/');
+    struct stat parent {};
+    const std::string folder = slash == 0 ? "/" : posixPath.substr(0, slash);
+    return stat(folder.c_str(), &parent) == 0 ? kShellFileNotFound : kShellPathNotFound;
+  }
+  if (access(posixPath.c_str(), R_OK) != 0) {
+    return kShellAccessDenied;
+  }
+  if (S_ISDIR(info.st_mode)) {
+    return OpenFolder(posixPath);
+  }
+  if (verb == "explore") {
+    return ShowItem(posixPath);
+  }
+  if (IsProgram(posixPath)) {
+    return StartProcess(posixPath, PosixArguments(parameters)) ? kShellOk : kShellFileNotFound;
+  }
+  return OpenWithDefault(MimeTypeOfFile(posixPath), {posixPath});
+}
+
+}  // namespace
+
+EError ShellDelete(std::string_view path, bool recycle) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  if (!posixPath) {
+    return error;
+  }
+  struct stat info {};
+  if (lstat(posixPath->c_str(), &info) != 0) {
+    return posix::FromErrno(errno);
+  }
+  if (recycle) {
+    return MoveToTrash(*posixPath);
+  }
+  return DeleteForGood(*posixPath, S_ISDIR(info.st_mode));
+}
+
+void SetProcessStarter(ProcessStarter starter) {
+  std::lock_guard lock(StarterMutex());
+  Starter() = std::move(starter);
+}
+
+std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
+  std::vector<std::string> arguments;
+  std::string current;
+  bool quoted = false;
+  bool inArgument = false;
+  for (const char c : commandLine) {
+    if (c == '"') {
+      quoted = !quoted;
+      inArgument = true;
+    } else if ((c == ' ' || c == '\t') && !quoted) {
+      if (inArgument) {
+        arguments.push_back(std::move(current));
+        current.clear();
+        inArgument = false;
+      }
+    } else {
+      current.push_back(c);
+      inArgument = true;
+    }
+  }
+  if (inArgument) {
+    arguments.push_back(std::move(current));
+  }
+  return arguments;
+}
+
+int ShellExecute(std::string_view verb, std::string_view target, std::string_view parameters) {
+  target = Trim(target);
+  if (target.empty()) {
+    return kShellFileNotFound;
+  }
+  if (IsUrl(target)) {
+    const std::string url(target);
+    const std::string scheme = ToLower(url.substr(0, url.find(':')));
+    return OpenWithDefault("x-scheme-handler/" + scheme, {url}, true);
+  }
+  if (NameIsOneOf(target, {"notepad.exe", "notepad"})) {
+    return OpenWithDefault("text/plain", PosixArguments(parameters));
+  }
+  if (NameIsOneOf(target, {"wordpad.exe", "wordpad", "write.exe"})) {
+    const std::vector<std::string> files = PosixArguments(parameters);
+    const int result = OpenWithDefault("application/rtf", files);
+    return result == kShellNoAssociation ? OpenWithDefault("text/plain", files) : result;
+  }
+  if (NameIsOneOf(target, {"explorer", "explorer.exe"})) {
+    return Explorer(parameters);
+  }
+  return LaunchPath(verb, target, parameters);
+}
+
+std::optional<std::string> ResolveShortcut(std::string_view path) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  if (!posixPath) {
+    return std::nullopt;
+  }
+  struct stat info {};
+  if (lstat(posixPath->c_str(), &info) != 0) {
+    return std::nullopt;
+  }
+  if (S_ISLNK(info.st_mode)) {
+    char resolved[PATH_MAX];
+    if (realpath(posixPath->c_str(), resolved) == nullptr) {
+      return std::nullopt;
+    }
+    return ToWindowsPath(resolved);
+  }
+  if (!posixPath->ends_with(".desktop")) {
+    return std::nullopt;
+  }
+  const std::optional<SDesktopEntry> entry = ReadDesktopEntry(*posixPath);
+  if (!entry) {
+    return std::nullopt;
+  }
+  if (entry->type == "Link") {
+    return entry->url.empty() ? std::nullopt : std::optional<std::string>(entry->url);
+  }
+  const std::vector<std::string> command = ExpandExec(*entry, {}, false);
+  if (command.empty()) {
+    return std::nullopt;
+  }
+  std::string program = command.front();
+  if (program.find('/') == std::string::npos) {
+    const auto found = FindProgram(program);
+    if (!found) {
+      return std::nullopt;
+    }
+    program = *found;
+  }
+  return ToWindowsPath(program);
+}
+
+std::string GetFileTypeName(std::string_view fileName) {
+  static const QMimeDatabase database;
+  const QMimeType type = database.mimeTypeForFile(
+      QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())),
+      QMimeDatabase::MatchExtension);
+  if (type.isValid() && !type.isDefault()) {
+    return type.comment().toStdString();
+  }
+  const std::string_view name = posix::LastName(fileName);
+  const size_t dot = name.find_last_of('.');
+  if (dot == std::string_view::npos || dot + 1 == name.size()) {
+    return "File";
+  }
+  return ToUpper(name.substr(dot + 1)) + " File";
+}
+
+}  // namespace platform
