@@ -40,7 +40,16 @@ bool CMessageQueue::DispatchOne(const Handler& handler, std::chrono::millisecond
     entry = std::move(m_entries.front());
     m_entries.pop_front();
   }
-  const int64_t result = handler ? handler(entry.message) : 0;
+  int64_t result = 0;
+  try {
+    result = handler ? handler(entry.message) : 0;
+  } catch (...) {
+    // The sender must not wait for ever for an answer that will never come.
+    if (entry.answer != nullptr) {
+      entry.answer->set_value(0);
+    }
+    throw;
+  }
   if (entry.answer != nullptr) {
     entry.answer->set_value(result);
   }

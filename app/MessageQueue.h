@@ -24,7 +24,8 @@ class CMessageQueue : public CMessageTarget {
   void Post(CMessage message) override;
   int64_t Send(CMessage message) override;
 
-  // Waits up to `timeout` for one message and handles it; false when none came.
+  // Waits up to `timeout` for one message and handles it; false when none came. When the
+  // handler throws, a waiting sender gets 0 and the exception goes on to the caller.
   bool DispatchOne(const Handler& handler, std::chrono::milliseconds timeout);
   // Handles messages until `done` holds after one of them, or the timeout passes; false on
   // timeout.

@@ -80,6 +80,11 @@ bool CThreadJob::HasWorker() const {
   return m_recordedWorkers > 0;
 }
 
+bool CThreadJob::IsEnding() const {
+  std::lock_guard lock(m_stateMutex);
+  return m_ending;
+}
+
 void CThreadJob::Suspend(bool on) {
   if (on) {
     m_gate.Close();
@@ -123,6 +128,10 @@ void CThreadJob::WorkerMain() {
         m_result = -1;
       } catch (const std::exception& error) {
         AddDebugMessage("A job failed: %s", error.what());
+        m_result = -1;
+      } catch (...) {
+        // Anything else escaping the thread would end the whole program.
+        AddDebugMessage("A job failed.");
         m_result = -1;
       }
     }

@@ -50,6 +50,8 @@ class CThreadJob {
   int32_t Result() const { return m_result; }
   // Whether a worker is recorded: from Start until its run has returned.
   bool HasWorker() const;
+  // Whether the job has stopped taking runs, as it does once its destruction has begun.
+  bool IsEnding() const;
   // Closes (true) or opens (false) the job's suspension gate.
   void Suspend(bool on);
   bool IsSuspended() const { return m_gate.IsClosed(); }

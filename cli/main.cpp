@@ -2,25 +2,28 @@
 // Copyright (C) 2026 Brevant developers
 #include <cstdio>
 #include <cstring>
+#include <string>
 
-// The headless runner. It links the engine alone, without any window code.
-namespace {
+#include "cli/Arguments.h"
+#include "cli/CopyCommand.h"
+#include "cli/PreviewCommand.h"
 
-constexpr const char* kUsage =
-    "Usage: brevant-cli --help\n"
-    "       brevant-cli --version\n";
-
-}  // namespace
-
+// The headless runner, for scheduled backups, benchmarks and end-to-end tests. It links the
+// engine alone, without any window code.
 int main(int argc, char* argv[]) {
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return kExitSuccess;
+  }
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
     std::printf("brevant-cli 1.8\n");
-    return 0;
+    return kExitSuccess;
   }
-  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-    std::fputs(kUsage, stdout);
-    return 0;
+  std::string error;
+  const auto arguments = ParseArguments(argc, argv, error);
+  if (!arguments) {
+    std::fprintf(stderr, "brevant-cli: %s\n%s", error.c_str(), kUsage);
+    return kExitUsage;
   }
-  std::fputs(kUsage, stderr);
-  return 2;
+  return arguments->command == "copy" ? RunCopyCommand(*arguments) : RunPreviewCommand(*arguments);
 }

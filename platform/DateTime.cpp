@@ -9,8 +9,8 @@ namespace platform {
 namespace {
 
 constexpr int64_t kDaysFrom1970To1899 = 25569;  // 1899-12-30 is 25,569 days before 1970
-constexpr double kMinDays = -657434.0;           // 100-01-01
-constexpr double kMaxDays = 2958466.0;           // the day after 9999-12-31
+constexpr double kMinDays = -657434.0;          // 100-01-01
+constexpr double kMaxDays = 2958466.0;          // the day after 9999-12-31
 
 // Days since 1970-01-01 of a proleptic Gregorian date.
 int64_t DaysFromUnixEpoch(int64_t y, unsigned m, unsigned d) {
@@ -47,7 +47,9 @@ double FromLinear(double linear) {
 
 }  // namespace
 
-double CDateTime::LinearDays() const { return Linear(m_days); }
+double CDateTime::LinearDays() const {
+  return Linear(m_days);
+}
 
 CDateTime CDateTime::FromLinearDays(double linear) {
   return CDateTime(FromLinear(linear), EStatus::kValid);
@@ -83,14 +85,20 @@ CDateTime CDateTime::FromParts(int year, int month, int day, int hour, int minut
 }
 
 bool CDateTime::GetParts(SParts& parts) const {
-  if (!IsValid() || !(m_days >= kMinDays && m_days < kMaxDays)) {
+  // The range is checked on the day part: before 1899-12-30 the time of day makes the
+  // number more negative, so 100-01-01 12:00 is -657434.5.
+  const double whole = std::trunc(m_days);
+  if (!IsValid() || !(whole >= kMinDays && whole < kMaxDays)) {
     return false;
   }
-  int64_t day = static_cast<int64_t>(std::trunc(m_days));
-  int64_t seconds = std::llround(std::fabs(m_days - std::trunc(m_days)) * 86400.0);
+  int64_t day = static_cast<int64_t>(whole);
+  int64_t seconds = std::llround(std::fabs(m_days - whole) * 86400.0);
   if (seconds >= 86400) {
     seconds -= 86400;
     ++day;
+    if (day >= static_cast<int64_t>(kMaxDays)) {
+      return false;  // 9999-12-31 23:59:59.5 rounds beyond the calendar
+    }
   }
   CivilFromDays(day, parts.year, parts.month, parts.day);
   parts.hour = static_cast<int>(seconds / 3600);

@@ -46,6 +46,10 @@ class CFindFile {
   bool IsDots() const { return m_data.name == "." || m_data.name == ".."; }
   bool IsDirectory() const { return (m_data.attributes & kAttrDirectory) != 0; }
   EError LastError() const { return m_error; }
+  // Without the stored flags an entry's hidden, system and archive marks are not read (a
+  // dot-name is still hidden, and every file counts as archive-marked): a listing that needs
+  // only names, sizes, times and kinds saves a file-system call per entry.
+  void SetReadStoredFlags(bool read) { m_readFlags = read; }
 
  private:
   struct SState;
@@ -53,6 +57,7 @@ class CFindFile {
   SFindData m_data;
   std::string m_folder;
   EError m_error = EError::kNone;
+  bool m_readFlags = true;
 };
 
 // Windows wildcard match (* and ?), ignoring case; "*.*" matches every name.

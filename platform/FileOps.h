@@ -25,6 +25,8 @@ EError RemoveDirectory(std::string_view path);
 // not exist in `folder`, and returns its path.
 std::optional<std::string> GetTempFileName(std::string_view folder, std::string_view prefix,
                                            EError* error = nullptr);
+// Makes everything written to the file system that holds `folder` durable.
+EError SyncFileSystem(std::string_view folder);
 // Whether the path is a folder whose entries can be listed.
 bool CanListFolder(std::string_view path);
 // The process's current folder in Windows form, ending in a backslash only at a drive root.

@@ -35,8 +35,8 @@ int ShellExecute(std::string_view verb, std::string_view target, std::string_vie
 
 // Starts a program with arguments (POSIX paths) without waiting; false when it cannot start.
 // Replaceable so that tests can see what would be started.
-using ProcessStarter = std::function<bool(const std::string& program,
-                                          const std::vector<std::string>& arguments)>;
+using ProcessStarter =
+    std::function<bool(const std::string& program, const std::vector<std::string>& arguments)>;
 void SetProcessStarter(ProcessStarter starter);  // an empty function restores the real one
 
 // Splits a Windows-style command line into arguments (quotes group, backslashes are kept).
@@ -49,5 +49,7 @@ std::optional<std::string> ResolveShortcut(std::string_view path);
 
 // The desktop's name for a file's type ("PNG image"), from the name alone.
 std::string GetFileTypeName(std::string_view fileName);
+// The desktop's name for the type of a folder.
+std::string GetFolderTypeName();
 
 }  // namespace platform

@@ -18,7 +18,9 @@ std::string Environment(const char* name, const std::string& fallback) {
   return (value != nullptr && *value != '\0') ? std::string(value) : fallback;
 }
 
-std::string Home() { return Environment("HOME", "/"); }
+std::string Home() {
+  return Environment("HOME", "/");
+}
 
 std::vector<std::string> SplitList(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -184,8 +186,7 @@ std::vector<std::string> SplitExec(const std::string& exec) {
 }
 
 std::string AsUrl(const std::string& item, bool isUrl) {
-  return isUrl ? item
-               : QUrl::fromLocalFile(QString::fromStdString(item)).toEncoded().toStdString();
+  return isUrl ? item : QUrl::fromLocalFile(QString::fromStdString(item)).toEncoded().toStdString();
 }
 
 }  // namespace
@@ -208,8 +209,14 @@ std::optional<SDesktopEntry> ReadDesktopEntry(const std::string& posixPath) {
     if (!inEntry || equals == std::string::npos) {
       continue;
     }
-    const std::string key = line.substr(0, equals);
-    const std::string value = UnescapeValue(line.substr(equals + 1));
+    // Blanks around the '=' do not belong to the key or the value.
+    std::string key = line.substr(0, equals);
+    while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) {
+      key.pop_back();
+    }
+    const size_t valueStart = line.find_first_not_of(" \t", equals + 1);
+    const std::string value =
+        UnescapeValue(valueStart == std::string::npos ? std::string() : line.substr(valueStart));
     if (key == "Type") {
       entry.type = value;
     } else if (key == "Exec") {
@@ -237,8 +244,8 @@ std::optional<SDesktopEntry> DefaultApplicationFor(const std::string& mimeType) 
     }
   }
   for (const std::string& folder : DataFolders()) {
-    if (auto entry =
-            FirstUsable(ListValue(folder + "/applications/mimeinfo.cache", "MIME Cache", mimeType))) {
+    if (auto entry = FirstUsable(
+            ListValue(folder + "/applications/mimeinfo.cache", "MIME Cache", mimeType))) {
       return entry;
     }
   }

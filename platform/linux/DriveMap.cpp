@@ -19,8 +19,12 @@ namespace platform {
 
 namespace {
 
-char UpperLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+char UpperLetter(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 std::string NormalizeRoot(std::string_view root) {
   std::string out;
@@ -109,6 +113,55 @@ std::string UnescapeMountField(std::string_view field) {
   return out;
 }
 
+bool IsPathSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
+// Whether a relative Windows-form path has a "." or ".." name.
+bool HasDotStep(std::string_view path) {
+  for (size_t at = path.find('.'); at != std::string_view::npos; at = path.find('.', at + 1)) {
+    const bool starts = at == 0 || IsPathSeparator(path[at - 1]);
+    const size_t end = (at + 1 < path.size() && path[at + 1] == '.') ? at + 2 : at + 1;
+    if (starts && (end == path.size() || IsPathSeparator(path[end]))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The names of a relative path with "." and ".." applied (never above the start), joined
+// with '/'; a trailing separator is kept.
+std::string ApplyDotSteps(std::string_view path) {
+  std::vector<std::string_view> names;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = start;
+    while (end < path.size() && !IsPathSeparator(path[end])) {
+      ++end;
+    }
+    const std::string_view name = path.substr(start, end - start);
+    if (name == "..") {
+      if (!names.empty()) {
+        names.pop_back();
+      }
+    } else if (!name.empty() && name != ".") {
+      names.push_back(name);
+    }
+    start = end + 1;
+  }
+  std::string out;
+  for (const std::string_view name : names) {
+    if (!out.empty()) {
+      out.push_back('/');
+    }
+    out += name;
+  }
+  if (!out.empty() && IsPathSeparator(path.back())) {
+    out.push_back('/');
+  }
+  return out;
+}
+
 struct SMount {
   std::string point;
   std::string fsType;
@@ -147,8 +200,9 @@ std::vector<SMount> ParseMountInfo(std::string_view text) {
 
 bool IsRemoteFileSystem(std::string_view type) {
   static constexpr std::string_view kRemote[] = {
-      "nfs", "nfs4", "cifs", "smb3", "smbfs", "ncpfs", "9p", "afs", "ceph", "glusterfs",
-      "fuse.sshfs", "fuse.rclone", "fuse.davfs2", "davfs", "fuse.glusterfs", "lustre"};
+      "nfs",         "nfs4",  "cifs",           "smb3",      "smbfs",      "ncpfs",
+      "9p",          "afs",   "ceph",           "glusterfs", "fuse.sshfs", "fuse.rclone",
+      "fuse.davfs2", "davfs", "fuse.glusterfs", "lustre"};
   return std::find(std::begin(kRemote), std::end(kRemote), type) != std::end(kRemote);
 }
 
@@ -344,6 +398,12 @@ std::optional<std::string> CDriveMap::ToPosix(std::string_view windowsPath) cons
   }
   if (out.back() != '/') {
     out.push_back('/');
+  }
+  if (HasDotStep(rest)) {
+    // Windows applies "." and ".." to the text, and ".." stops at the drive's root; the
+    // file system would instead climb out of the drive's folder.
+    const std::string steps = ApplyDotSteps(rest);
+    return steps.empty() ? drive->root : out + steps;
   }
   for (const char c : rest) {
     out.push_back(c == '\\' ? '/' : c);

@@ -82,7 +82,9 @@ EError WriteError(int error) {
 
 }  // namespace
 
-CFile::~CFile() { Close(); }
+CFile::~CFile() {
+  Close();
+}
 
 CFile::CFile(CFile&& other) noexcept
     : m_fd(std::exchange(other.m_fd, -1)), m_kernelCopy(other.m_kernelCopy) {}
@@ -111,8 +113,9 @@ EError CFile::Open(std::string_view path, EAccess access, EShare share, ECreate 
     return error;
   }
   const bool writing = access != EAccess::kRead;
-  if (writing) {
-    // A read-only file refuses writers, whoever runs the program.
+  if (writing && create != ECreate::kCreateNew) {
+    // A read-only file refuses writers, whoever runs the program. (A new file cannot be
+    // read-only yet; for an existing one the exclusive create below reports it exists.)
     struct stat info {};
     if (stat(posixPath->c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
         (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
@@ -127,7 +130,10 @@ EError CFile::Open(std::string_view path, EAccess access, EShare share, ECreate 
           std::string_view(*posixPath).substr(0, posixPath->find_last_of('/') + 1);
       struct stat info {};
       return stat(std::string(folder).c_str(), &info) == 0 ? EError::kFileNotFound
-                                                            : EError::kPathNotFound;
+                                                           : EError::kPathNotFound;
+    }
+    if (errno == EEXIST) {
+      return EError::kFileExists;  // a new file was asked for, as Windows reports it
     }
     return posix::FromErrno(errno);
   }

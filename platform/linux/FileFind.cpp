@@ -29,7 +29,9 @@ struct CFindFile::SState {
 
 namespace {
 
-bool HasWildcards(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
+bool HasWildcards(std::string_view name) {
+  return name.find_first_of("*?") != std::string_view::npos;
+}
 
 bool MatchFrom(std::string_view pattern, std::string_view name) {
   // Iterative wildcard match with backtracking over the last '*', by code point.
@@ -73,9 +75,10 @@ timespec FromStatx(const statx_timestamp& time) {
 
 // Fills `data` for one entry of an open folder; false when the entry is to be skipped. One
 // status call per entry (two for a link).
-bool Describe(int folderFd, const std::string& posixFolder, const char* name, SFindData& data) {
-  constexpr unsigned kWanted = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_MTIME |
-                               STATX_ATIME | STATX_BTIME;
+bool Describe(int folderFd, const std::string& posixFolder, const char* name, SFindData& data,
+              bool readFlags) {
+  constexpr unsigned kWanted =
+      STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_MTIME | STATX_ATIME | STATX_BTIME;
   struct statx extended {};
   if (statx(folderFd, name, AT_SYMLINK_NOFOLLOW, kWanted, &extended) != 0) {
     return false;
@@ -94,7 +97,8 @@ bool Describe(int folderFd, const std::string& posixFolder, const char* name, SF
   const std::string_view nameView(name);
   const bool dots = nameView == "." || nameView == "..";
   const posix::SStoredFlags flags =
-      dots ? posix::SStoredFlags{} : posix::ReadStoredFlags(posixFolder + name);
+      dots || !readFlags ? posix::SStoredFlags{}
+                         : posix::ReadStoredFlagsAt(folderFd, name, posixFolder + name);
   data.name = name;
   data.attributes = posix::AttributesOf(info, nameView, flags);
   if (link && S_ISDIR(extended.stx_mode)) {
@@ -121,7 +125,9 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
 CFindFile::CFindFile() = default;
 CFindFile::~CFindFile() = default;
 
-void CFindFile::Close() { m_state.reset(); }
+void CFindFile::Close() {
+  m_state.reset();
+}
 
 bool CFindFile::FindFirst(std::string_view pattern) {
   Close();
@@ -180,10 +186,12 @@ bool CFindFile::FindNext() {
       m_error = errno == ENOENT ? EError::kPathNotFound : posix::FromErrno(errno);
       return false;
     }
-    const bool found = Describe(folderFd, state.posixFolder, state.pattern.c_str(), m_data);
+    const bool found =
+        Describe(folderFd, state.posixFolder, state.pattern.c_str(), m_data, m_readFlags);
     const int saved = errno;
     close(folderFd);
-    m_error = found ? EError::kNone : (saved == ENOENT ? EError::kFileNotFound : posix::FromErrno(saved));
+    m_error =
+        found ? EError::kNone : (saved == ENOENT ? EError::kFileNotFound : posix::FromErrno(saved));
     return found;
   }
   const int folderFd = dirfd(state.folder);
@@ -203,7 +211,7 @@ bool CFindFile::FindNext() {
                       entry->d_name);
       continue;
     }
-    if (Describe(folderFd, state.posixFolder, entry->d_name, m_data)) {
+    if (Describe(folderFd, state.posixFolder, entry->d_name, m_data, m_readFlags)) {
       m_error = EError::kNone;
       return true;
     }

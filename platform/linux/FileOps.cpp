@@ -211,4 +211,20 @@ std::optional<std::string> GetTempFileName(std::string_view folder, std::string_
   return report(EError::kFileExists);
 }
 
+EError SyncFileSystem(std::string_view folder) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(folder, error);
+  if (!posixPath) {
+    return error;
+  }
+  const int fd = open(posixPath->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    return posix::FromErrno(errno);
+  }
+  const int result = syncfs(fd);
+  const int saved = errno;
+  close(fd);
+  return result == 0 ? EError::kNone : posix::FromErrno(saved);
+}
+
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/OptionStore.h"
 
 #include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 
 namespace platform {
@@ -14,6 +15,19 @@ QString Key(std::string_view section, std::string_view name) {
          QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// The program's own store, "Quillmoor Software/Brevant.conf" in the user's configuration
+// folder, the file that the native format names on this platform. The folder is looked up
+// for every store: QSettings would keep the one it saw first for the rest of the process.
+QSettings* OpenProgramStore() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (folder.isEmpty()) {
+    return new QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                         QStringLiteral("Quillmoor Software"), QStringLiteral("Brevant"));
+  }
+  return new QSettings(folder + QStringLiteral("/Quillmoor Software/Brevant.conf"),
+                       QSettings::IniFormat);
+}
+
 }  // namespace
 
 struct COptionStore::SImpl {
@@ -21,10 +35,7 @@ struct COptionStore::SImpl {
   std::unique_ptr<QSettings> settings;
 };
 
-COptionStore::COptionStore()
-    : m_impl(std::make_unique<SImpl>(new QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                                                   QStringLiteral("Quillmoor Software"),
-                                                   QStringLiteral("Brevant")))) {}
+COptionStore::COptionStore() : m_impl(std::make_unique<SImpl>(OpenProgramStore())) {}
 
 COptionStore::COptionStore(const std::string& file)
     : m_impl(std::make_unique<SImpl>(
@@ -62,8 +73,8 @@ std::string COptionStore::GetString(std::string_view section, std::string_view n
 
 void COptionStore::SetString(std::string_view section, std::string_view name,
                              std::string_view value) {
-  m_impl->settings->setValue(
-      Key(section, name), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+  m_impl->settings->setValue(Key(section, name),
+                             QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
 }
 
 bool COptionStore::Contains(std::string_view section, std::string_view name) const {

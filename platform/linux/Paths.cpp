@@ -42,8 +42,8 @@ std::string Normalize(std::string_view prefix, std::string_view rest) {
     out += names[i];
   }
   const bool trailing = !rest.empty() && (rest.back() == '\\' || rest.back() == '/');
-  const bool endsWithDots = rest.ends_with("\\.") || rest.ends_with("/.") || rest == "." ||
-                            rest.ends_with("..");
+  const bool endsWithDots =
+      rest.ends_with("\\.") || rest.ends_with("/.") || rest == "." || rest.ends_with("..");
   if (trailing && !names.empty() && !endsWithDots) {
     out.push_back('\\');
   }
@@ -57,7 +57,9 @@ std::optional<std::string> Fitting(std::string path) {
   return path;
 }
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
 
 }  // namespace
 
@@ -120,7 +122,10 @@ std::optional<std::string> GetFullPathName(std::string_view text) {
     }
     // "X:name" is relative to the current folder when that lies on drive X.
     if (current && (current->front() & ~0x20) == (text[0] & ~0x20)) {
-      return Fitting(Normalize(prefix, current->substr(3) + "\\" + std::string(rest)));
+      // A bare "X:" is that folder itself, without a trailing separator.
+      const std::string relative =
+          rest.empty() ? current->substr(3) : current->substr(3) + "\\" + std::string(rest);
+      return Fitting(Normalize(prefix, relative));
     }
     return Fitting(Normalize(prefix, rest));
   }

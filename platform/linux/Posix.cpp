@@ -6,6 +6,9 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <sys/syscall.h>
+
+#include <atomic>
 #include <charconv>
 #include <cstring>
 
@@ -19,7 +22,9 @@ constexpr int64_t kUnixEpochInFileTimeSeconds = 11644473600LL;
 constexpr int64_t kTicksPerSecond = 10000000LL;
 constexpr const char* kFlagsName = "user.brevant.attrib";
 
-bool NoUserAttributes(int error) { return error == ENOTSUP || error == EOPNOTSUPP; }
+bool NoUserAttributes(int error) {
+  return error == ENOTSUP || error == EOPNOTSUPP;
+}
 
 }  // namespace
 
@@ -102,10 +107,45 @@ std::string_view LastName(std::string_view path) {
 
 // The record is text: the letters H and S for the stored flags, then, when the archive mark
 // was cleared, "|" with the last-write time and "|" with the size it was cleared at.
+namespace {
+
+// getxattrat() came with Linux 6.13; its number is the same on every architecture.
+constexpr long kSysGetxattrat = 464;
+std::atomic<bool> g_noGetxattrat{false};
+
+struct SXattrArgs {
+  uint64_t value;
+  uint32_t size;
+  uint32_t flags;
+};
+
+SStoredFlags ParseStoredFlags(const char* buffer, ssize_t length);
+
+}  // namespace
+
+SStoredFlags ReadStoredFlagsAt(int folderFd, const char* name, const std::string& posixPath) {
+  if (!g_noGetxattrat.load(std::memory_order_relaxed)) {
+    char buffer[128];
+    SXattrArgs args{reinterpret_cast<uint64_t>(buffer), sizeof buffer, 0};
+    const long length = syscall(kSysGetxattrat, folderFd, name, 0, kFlagsName, &args, sizeof args);
+    if (length >= 0 || errno != ENOSYS) {
+      return ParseStoredFlags(buffer, length);
+    }
+    g_noGetxattrat = true;
+  }
+  return ReadStoredFlags(posixPath);
+}
+
 SStoredFlags ReadStoredFlags(const std::string& posixPath) {
-  SStoredFlags flags;
   char buffer[128];
   const ssize_t length = getxattr(posixPath.c_str(), kFlagsName, buffer, sizeof buffer);
+  return ParseStoredFlags(buffer, length);
+}
+
+namespace {
+
+SStoredFlags ParseStoredFlags(const char* buffer, ssize_t length) {
+  SStoredFlags flags;
   if (length < 0) {
     flags.supported = !NoUserAttributes(errno);
     return flags;
@@ -120,13 +160,15 @@ SStoredFlags ReadStoredFlags(const std::string& posixPath) {
     const size_t second = rest.find('|');
     if (second != std::string_view::npos) {
       const auto a = std::from_chars(rest.data(), rest.data() + second, flags.clearedWriteTime);
-      const auto b = std::from_chars(rest.data() + second + 1, rest.data() + rest.size(),
-                                     flags.clearedSize);
+      const auto b =
+          std::from_chars(rest.data() + second + 1, rest.data() + rest.size(), flags.clearedSize);
       flags.archiveCleared = a.ec == std::errc() && b.ec == std::errc();
     }
   }
   return flags;
 }
+
+}  // namespace
 
 EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags,
                         const struct stat& info) {

@@ -36,6 +36,9 @@ struct SStoredFlags {
   bool supported = true;  // false where the file system keeps no user attributes
 };
 SStoredFlags ReadStoredFlags(const std::string& posixPath);
+// The same for an entry of an open folder, without walking the whole path again where the
+// kernel allows it (`posixPath` is the fallback).
+SStoredFlags ReadStoredFlagsAt(int folderFd, const char* name, const std::string& posixPath);
 // Writes the record (removes it when empty). Fails only for real errors, not where the file
 // system keeps no user attributes.
 EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags,

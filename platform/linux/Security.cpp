@@ -2,12 +2,15 @@
 // Copyright (C) 2026 Brevant developers
 #include "platform/Security.h"
 
+#include <acl/libacl.h>
 #include <errno.h>
 #include <sys/acl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <memory>
+#include <type_traits>
 
 #include "platform/linux/Posix.h"
 
@@ -59,31 +62,56 @@ bool PutAcl(std::vector<uint8_t>& out, const std::string& path, acl_type_t type)
   return good;
 }
 
-EError SetAcl(const std::string& path, acl_type_t type, const std::vector<uint8_t>& in,
-              size_t& pos) {
-  uint32_t size = 0;
-  if (!GetWord(in, pos, size) || in.size() - pos < size) {
-    return EError::kInvalidName;
+// One access list of a block, read and checked before anything is changed.
+class CBlockAcl {
+ public:
+  CBlockAcl() = default;
+  ~CBlockAcl() {
+    if (m_acl != nullptr) {
+      acl_free(m_acl);
+    }
   }
-  if (size == 0) {
-    return EError::kNone;
+  CBlockAcl(const CBlockAcl&) = delete;
+  CBlockAcl& operator=(const CBlockAcl&) = delete;
+
+  // False when the block is damaged. A list of length 0 is none (the file system kept none).
+  bool Parse(const std::vector<uint8_t>& in, size_t& pos) {
+    uint32_t size = 0;
+    if (!GetWord(in, pos, size) || in.size() - pos < size) {
+      return false;
+    }
+    if (size == 0) {
+      return true;
+    }
+    // The library trusts the length at the start of its external form; a block whose two
+    // lengths disagree would make it read past the data.
+    ssize_t embedded = 0;
+    if (size < sizeof embedded) {
+      return false;
+    }
+    std::memcpy(&embedded, in.data() + pos, sizeof embedded);
+    if (embedded != static_cast<ssize_t>(size)) {
+      return false;
+    }
+    std::vector<uint8_t> copy(in.begin() + static_cast<ptrdiff_t>(pos),
+                              in.begin() + static_cast<ptrdiff_t>(pos + size));
+    pos += size;
+    m_acl = acl_copy_int(copy.data());
+    // An empty default list is valid: it says the folder has none.
+    return m_acl != nullptr && (acl_entries(m_acl) == 0 || acl_valid(m_acl) == 0);
   }
-  std::vector<uint8_t> copy(in.begin() + static_cast<ptrdiff_t>(pos),
-                            in.begin() + static_cast<ptrdiff_t>(pos + size));
-  pos += size;
-  acl_t acl = acl_copy_int(copy.data());
-  if (acl == nullptr) {
-    return EError::kInvalidName;
-  }
-  const int result = acl_set_file(path.c_str(), type, acl);
-  const int saved = errno;
-  acl_free(acl);
-  if (result != 0) {
+
+  EError Apply(const std::string& path, acl_type_t type) const {
+    if (m_acl == nullptr || acl_set_file(path.c_str(), type, m_acl) == 0) {
+      return EError::kNone;
+    }
     // A file system without access lists still took the owner and mode.
-    return (saved == ENOTSUP || saved == ENOSYS) ? EError::kNone : posix::FromErrno(saved);
+    return (errno == ENOTSUP || errno == ENOSYS) ? EError::kNone : posix::FromErrno(errno);
   }
-  return EError::kNone;
-}
+
+ private:
+  acl_t m_acl = nullptr;
+};
 
 }  // namespace
 
@@ -131,10 +159,34 @@ EError WriteFileSecurity(std::string_view path, const std::vector<uint8_t>& secu
   uint32_t owner = 0;
   uint32_t group = 0;
   uint32_t mode = 0;
+  CBlockAcl access;
+  CBlockAcl folderDefault;
+  // The whole block is checked first, so that a damaged one changes nothing.
   if (security.size() < 4 || std::memcmp(security.data(), kMagic, 4) != 0 ||
       !GetWord(security, pos, owner) || !GetWord(security, pos, group) ||
-      !GetWord(security, pos, mode)) {
+      !GetWord(security, pos, mode) || !access.Parse(security, pos) ||
+      !folderDefault.Parse(security, pos) || pos != security.size()) {
     return EError::kInvalidName;
+  }
+  // The lists go first: the kernel may still refuse one (an unknown permission bit), and
+  // then nothing has changed (the access list is put back when the default list is
+  // refused). The mode agrees with the access list, so setting it after changes nothing in
+  // the list; it also restores set-id bits that a change of owner clears.
+  const std::unique_ptr<std::remove_pointer_t<acl_t>, int (*)(void*)> previous(
+      S_ISDIR(info.st_mode) ? acl_get_file(posixPath->c_str(), ACL_TYPE_ACCESS) : nullptr,
+      acl_free);
+  error = access.Apply(*posixPath, ACL_TYPE_ACCESS);
+  if (error != EError::kNone) {
+    return error;
+  }
+  if (S_ISDIR(info.st_mode)) {
+    error = folderDefault.Apply(*posixPath, ACL_TYPE_DEFAULT);
+    if (error != EError::kNone) {
+      if (previous) {
+        acl_set_file(posixPath->c_str(), ACL_TYPE_ACCESS, previous.get());  // undo the first
+      }
+      return error;
+    }
   }
   if ((info.st_uid != owner || info.st_gid != group) &&
       chown(posixPath->c_str(), owner, group) != 0) {
@@ -142,13 +194,6 @@ EError WriteFileSecurity(std::string_view path, const std::vector<uint8_t>& secu
   }
   if (chmod(posixPath->c_str(), mode & 07777) != 0) {
     return posix::FromErrno(errno);
-  }
-  error = SetAcl(*posixPath, ACL_TYPE_ACCESS, security, pos);
-  if (error != EError::kNone) {
-    return error;
-  }
-  if (S_ISDIR(info.st_mode)) {
-    return SetAcl(*posixPath, ACL_TYPE_DEFAULT, security, pos);
   }
   return EError::kNone;
 }

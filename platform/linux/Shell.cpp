@@ -160,10 +160,10 @@ int ShowItem(const std::string& posixPath) {
   if (sender && !qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty()) {
     const std::string uri =
         QUrl::fromLocalFile(QString::fromStdString(posixPath)).toEncoded().toStdString();
-    if (StartProcess(*sender, {"--session", "--dest=org.freedesktop.FileManager1",
-                               "--type=method_call", "/org/freedesktop/FileManager1",
-                               "org.freedesktop.FileManager1.ShowItems", "array:string:" + uri,
-                               "string:"})) {
+    if (StartProcess(*sender,
+                     {"--session", "--dest=org.freedesktop.FileManager1", "--type=method_call",
+                      "/org/freedesktop/FileManager1", "org.freedesktop.FileManager1.ShowItems",
+                      "array:string:" + uri, "string:"})) {
       return kShellOk;
     }
   }
@@ -429,6 +429,12 @@ std::string GetFileTypeName(std::string_view fileName) {
     return "File";
   }
   return ToUpper(name.substr(dot + 1)) + " File";
+}
+
+std::string GetFolderTypeName() {
+  static const QMimeDatabase database;
+  const QMimeType type = database.mimeTypeForName(QStringLiteral("inode/directory"));
+  return type.isValid() ? type.comment().toStdString() : std::string("File folder");
 }
 
 }  // namespace platform

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#include "cli/Arguments.h"
+
+#include <string_view>
+
+const char* const kUsage =
+    "Usage:\n"
+    "  brevant-cli preview [--data FILE] --profile NAME [--text] [--yes]\n"
+    "  brevant-cli preview --source DIR --dest DIR [--text] [--yes]\n"
+    "  brevant-cli copy [--data FILE] --profile NAME [--stop-on-error] [--yes]\n"
+    "  brevant-cli copy [--data FILE] --queue NAME [--stop-on-error] [--yes]\n"
+    "  brevant-cli copy --source DIR --dest DIR [--stop-on-error] [--yes]\n"
+    "Paths may be given as drive-letter paths (C:\\Users\\ann) or as POSIX paths.\n"
+    "The preview list goes to standard output (comma-separated values, or text with --text);\n"
+    "the statistics and any messages go to standard error.\n"
+    "A copy shows its progress on standard error and writes the Copy Statistics and Messages\n"
+    "on standard output.\n";
+
+std::optional<SCliArguments> ParseArguments(int argc, char** argv, std::string& error) {
+  if (argc < 2) {
+    error = "no command given";
+    return std::nullopt;
+  }
+  SCliArguments arguments;
+  arguments.command = argv[1];
+  if (arguments.command != "preview" && arguments.command != "copy") {
+    error = "unknown command \"" + arguments.command + "\"";
+    return std::nullopt;
+  }
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view option = argv[i];
+    const auto value = [&](std::string& target) {
+      if (i + 1 >= argc) {
+        error = std::string(option) + " needs a value";
+        return false;
+      }
+      target = argv[++i];
+      return true;
+    };
+    bool good = true;
+    if (option == "--data") {
+      good = value(arguments.dataFile);
+    } else if (option == "--profile") {
+      good = value(arguments.profile);
+    } else if (option == "--source") {
+      good = value(arguments.source);
+    } else if (option == "--dest") {
+      good = value(arguments.destination);
+    } else if (option == "--queue" && arguments.command == "copy") {
+      good = value(arguments.queue);
+    } else if (option == "--stop-on-error" && arguments.command == "copy") {
+      arguments.stopOnError = true;
+    } else if (option == "--text" && arguments.command == "preview") {
+      arguments.text = true;
+    } else if (option == "--yes") {
+      arguments.yes = true;
+    } else {
+      error = "unknown option \"" + std::string(option) + "\"";
+      return std::nullopt;
+    }
+    if (!good) {
+      return std::nullopt;
+    }
+  }
+  const bool byProfile = !arguments.profile.empty();
+  const bool byQueue = !arguments.queue.empty();
+  const bool byFolders = !arguments.source.empty() || !arguments.destination.empty();
+  if (static_cast<int>(byProfile) + static_cast<int>(byQueue) + static_cast<int>(byFolders) != 1) {
+    error = arguments.command == "copy"
+                ? "give one of --profile NAME, --queue NAME or --source DIR --dest DIR"
+                : "give either --profile NAME or --source DIR --dest DIR";
+    return std::nullopt;
+  }
+  if (byFolders && (arguments.source.empty() || arguments.destination.empty())) {
+    error = "--source and --dest go together";
+    return std::nullopt;
+  }
+  if (byFolders && !arguments.dataFile.empty()) {
+    error = "--data goes with --profile or --queue";
+    return std::nullopt;
+  }
+  return arguments;
+}

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The runner's command line.
+struct SCliArguments {
+  std::string command;  // "preview" or "copy"
+  std::string dataFile;
+  std::string profile;
+  std::string queue;
+  std::string source;
+  std::string destination;
+  bool text = false;         // the preview list in its text form
+  bool yes = false;          // questions are answered Yes
+  bool stopOnError = false;  // the copy's error windows answer No
+};
+
+// Nothing (with a reason in `error`) when the arguments do not make a valid command.
+std::optional<SCliArguments> ParseArguments(int argc, char** argv, std::string& error);
+
+extern const char* const kUsage;

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#include "cli/PreviewCommand.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+#include "app/ElapsedTime.h"
+#include "app/FolderValidation.h"
+#include "app/FormatItem.h"
+#include "app/MessageQueue.h"
+#include "app/Options.h"
+#include "app/Reporter.h"
+#include "app/RunPreparation.h"
+#include "cli/Arguments.h"
+#include "cli/CliPrompter.h"
+#include "cli/ProfileSource.h"
+#include "listops/PreviewList.h"
+#include "platform/DateTime.h"
+#include "platform/OptionStore.h"
+#include "preview/ListExport.h"
+#include "preview/PreviewCounts.h"
+#include "preview/PreviewJob.h"
+#include "preview/PreviewReceiver.h"
+
+namespace {
+
+void PrintStatistics(const CPreviewJob& job, const CFormatItem& format,
+                     const CElapsedTime& elapsed) {
+  std::fprintf(stderr, "Files: %s\n", format.FormatCount(job.Files()).c_str());
+  std::fprintf(stderr, "Folders: %s\n", format.FormatCount(job.Folders()).c_str());
+  std::fprintf(stderr, "Size (bytes): %s\n", format.FormatCount64(job.TotalSize()).c_str());
+  std::fprintf(stderr, "Space needed (bytes): %s\n",
+               format.FormatCount64(static_cast<uint64_t>(job.SpaceNeeded())).c_str());
+  const bool short_ =
+      job.SpaceNeeded() > 0 && static_cast<uint64_t>(job.SpaceNeeded()) > job.SpaceAvailable();
+  std::fprintf(stderr, "Available space (bytes): %s%s\n", short_ ? "*** " : "",
+               format.FormatCount64(job.SpaceAvailable()).c_str());
+  std::fprintf(stderr, "Elapsed time: %s\n", format.AdaptDecimal(elapsed.Text(false)).c_str());
+}
+
+}  // namespace
+
+int RunPreviewCommand(const SCliArguments& arguments) {
+  CElapsedTime elapsed;
+  CCliPrompter prompter(arguments.yes);
+  CPrompterReporter reporter(prompter);
+  platform::COptionStore store;
+  SProgramOptions options;
+  options.LoadOptions(store);
+
+  EProfileFailure failure = EProfileFailure::kNone;
+  std::string message;
+  std::optional<CSettingsState> settings =
+      LoadCommandSettings(arguments, prompter, failure, message);
+  if (!settings) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return failure == EProfileFailure::kUsage ? kExitUsage : kExitFailed;
+  }
+  if (!CheckIncludes(*settings, reporter)) {
+    return kExitFailed;
+  }
+  SValidationContext context{prompter, reporter, false, nullptr};
+  SPreparedFolders prepared;
+  if (!PrepareFolders(*settings, context, prepared)) {
+    return kExitFailed;
+  }
+
+  CMessageQueue queue;
+  CPreviewList list;
+  CPreviewCounts counts;
+  CPreviewReceiver receiver(list, counts);
+  list.SetToday(platform::CDateTime::Now());
+  CPreviewJob job;
+  job.SetUp(MakePreviewSetup(*settings, options, prepared, &queue, true, &prompter));
+  if (!job.Start(&queue, 0)) {
+    std::fprintf(stderr, "The preview could not be started.\n");
+    return kExitFailed;
+  }
+  bool done = false;
+  while (!done) {
+    queue.DispatchOne(
+        [&](CMessage& received) -> int64_t {
+          bool handled = false;
+          const int64_t answer = receiver.Handle(received, handled);
+          if (!handled && received.Offset() == kMsgPreviewDone) {
+            done = true;
+          }
+          return answer;
+        },
+        std::chrono::hours(24));
+  }
+  job.WaitForRuns();
+
+  const CFormatItem format(2, options.m_useThousandsSep != 0, options.m_thousandsSep);
+  const EExportForm form = arguments.text ? EExportForm::kText : EExportForm::kCsv;
+  StreamPreviewList(
+      list, form, settings->sourcePath.empty() ? "" : arguments.profile,
+      counts.SummaryText(settings->copyMode, format), std::time(nullptr),
+      [](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); });
+  std::fflush(stdout);
+  PrintStatistics(job, format, elapsed);
+  return kExitSuccess;
+}

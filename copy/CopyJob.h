@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Message.h"
+#include "app/ThreadJob.h"
+#include "copy/CopyMsgs.h"
+#include "copy/CopyProgress.h"
+#include "copy/FileVersions.h"
+#include "platform/DateTime.h"
+#include "platform/File.h"
+#include "preview/CIStringMap.h"
+#include "preview/FolderTree.h"
+#include "rules/Filter.h"
+
+class CFilesListCtrlData;
+class CPreviewList;
+class CPrompter;
+
+// A snapshot of the item being copied, posted to the window so that it can show the current
+// file while the list item itself stays with the list.
+struct CItemInfo {
+  std::string name;
+  std::string folder;
+  platform::CDateTime modified;
+  uint64_t size = 0;
+  std::string type;
+  std::string attributes;
+  int32_t action = 0;
+  int32_t listFlags = 0;
+  int32_t reserved = 0;
+};
+
+// What a copy needs; the job owns the walk, the rules and the buffer for the run.
+struct SCopySetup {
+  const CPreviewList* list = nullptr;  // read item by item; not changed while the copy runs
+  std::string sourceRoot;              // ends in a backslash
+  std::string destinationRoot;         // ends in a backslash
+  uint32_t clusterSize = 0;            // of the destination drive
+  int32_t copyMode = 0;
+  std::unique_ptr<CFileSearch> search;
+  std::unique_ptr<CFilter> filter;
+  std::vector<char> buffer;  // a whole number of clusters
+  // Totals for the progress window.
+  int32_t filesTotal = 0;
+  int32_t foldersTotal = 0;
+  uint64_t bytesTotal = 0;
+  int64_t freeSpace = 0;                    // of the destination drive
+  CPrompter* prompter = nullptr;            // the finish-this-file question
+  CCopyErrorWindow* errorWindow = nullptr;  // the questions after errors
+};
+
+// Carries out the preview list on a worker thread: creates folders, deletes stray files and
+// copies files, each through a temporary file in its destination folder; the old destination
+// file is given up only once the new data is complete. Every failure becomes a copy message.
+class CCopyJob : public CThreadJob {
+ public:
+  CCopyJob() = default;
+  ~CCopyJob() override;
+
+  // Before Start, on the window thread.
+  void SetUp(SCopySetup setup);
+  // Queue mode keeps the messages and the counts across the profiles of a queue; entering
+  // it starts them afresh.
+  void SetQueueMode(bool on);
+  bool QueueMode() const { return m_queueMode; }
+
+  // Valid once the copy-done message has arrived.
+  const CCopyMsgs& Messages() const { return m_messages; }
+  CCopyMsgs& Messages() { return m_messages; }
+  int32_t FilesDone() const { return m_filesDone; }       // this run
+  int32_t ReportedFiles() const { return m_queueFiles; }  // this run, or the whole queue
+  int32_t ReportedFolders() const { return m_queueFolders; }
+
+ protected:
+  int32_t Run() override;
+
+ private:
+  enum EWindowKind { kCompareWindow, kFolderWindow, kDriveFullWindow, kNotCopiedWindow };
+
+  void CopyItem(const CFilesListCtrlData& row);
+  void CreateItem(const CFilesListCtrlData& row);
+  void DeleteItem(const CFilesListCtrlData& row);
+  bool MakeFolder(const std::string& path);
+  bool MakeSure(const std::string& folder, CMapCIStringToPtr& done, bool countFolder);
+  // `versionsFolder` is empty unless the old destination file is to be kept as a version.
+  bool CopyOneFile(const std::string& source, const std::string& destination,
+                   const std::string& temporary, const std::string& versionsFolder,
+                   const std::string& name, std::string& error, bool& diskFull);
+  bool CopyData(platform::CFile& from, platform::CFile& to, const std::string& source,
+                const std::string& destination, std::string& error, bool& diskFull);
+  bool DisposeOld(const std::string& destination, const std::string& temporary,
+                  const std::string& renameTo, std::string& error, bool& replaced);
+  void CopySecurity(const std::string& source, const std::string& destination);
+  // The error window, when it is to be shown; false when the user chose to stop.
+  bool ErrorWindow(EWindowKind kind, const std::string& error, const std::string& reason,
+                   const std::string& path);
+  void PostItemInfo(const CFilesListCtrlData& row, bool sizeShown);
+  void Post(CMessage message);
+  uint64_t RoundUp(uint64_t size) const;
+  bool RecycleOld() const;
+  void CountFolder();
+
+  SCopySetup m_setup;
+  bool m_queueMode = false;
+  bool m_stopOnError = true;
+  bool m_verify = false;
+  bool m_copySecurity = false;
+  bool m_finishThenStop = false;
+  bool m_destinationFixed = false;
+  int64_t m_freeSpace = 0;
+  int32_t m_filesDone = 0;
+  int32_t m_queueFiles = 0;
+  int32_t m_queueFolders = 0;
+  std::array<bool, 4> m_keepShowing{true, true, true, true};
+  CCopyMsgs m_messages;
+  CEstCopyTime m_estimate;
+  CMapCIStringToPtr m_madeSure;
+  CMapCIStringToPtr m_versionFolders;
+  std::vector<std::string> m_versionFolderList;  // made by this run, in the order made
+  std::unique_ptr<CFileVersions> m_versions;
+};

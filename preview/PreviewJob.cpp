@@ -1,0 +1,349 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#include "preview/PreviewJob.h"
+
+#include <new>
+#include <unordered_set>
+
+#include "app/AppText.h"
+#include "app/Message.h"
+#include "app/Prompter.h"
+#include "app/StartUp.h"
+#include "listops/ListData.h"
+#include "platform/DateTime.h"
+#include "platform/Shell.h"
+#include "platform/TextUtil.h"
+#include "preview/CIStringMap.h"
+#include "preview/FolderTree.h"
+#include "preview/TimeCompare.h"
+#include "rules/Filter.h"
+
+namespace {
+
+std::string_view LastName(std::string_view path) {
+  const size_t slash = path.find_last_of('\\');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string Lowercase(std::string_view text) {
+  return platform::ToLower(text);
+}
+
+}  // namespace
+
+// One folder of the source, listed once.
+struct CPreviewJob::SFolderListing {
+  std::vector<platform::SFindData> entries;
+  bool complete = true;  // false when the stop flag cut the listing short
+  bool listed = true;    // false when the folder could not be listed at all
+};
+
+std::string DisplayFolder(std::string_view folder) {
+  if (folder.size() > 3 && folder.back() == '\\') {
+    folder.remove_suffix(1);
+  }
+  return std::string(folder);
+}
+
+CPreviewJob::~CPreviewJob() {
+  EndRuns();
+}
+
+void CPreviewJob::SetUp(SPreviewSetup setup) {
+  m_setup = std::move(setup);
+  if (m_setup.search && m_setup.filter) {
+    m_setup.search->Tree().SetRootState(m_setup.filter->RootState());
+  }
+}
+
+uint64_t CPreviewJob::RoundUp(uint64_t size) const {
+  const uint64_t cluster = m_setup.clusterSize;
+  if (cluster == 0 || size == 0) {
+    return size;
+  }
+  return (size + cluster - 1) / cluster * cluster;
+}
+
+int32_t CPreviewJob::Run() {
+  m_files = 0;
+  m_folders = 0;
+  m_totalSize = 0;
+  m_spaceNeeded = 0;
+  m_strayFolders.clear();
+  m_lastFileFolder.clear();
+  m_exactCase = m_setup.includeRenames && m_setup.previewRun;
+  try {
+    Walk();
+  } catch (const std::bad_alloc&) {
+    SetStop(1);  // the window treats the run as stopped
+    if (m_setup.prompter != nullptr) {
+      m_setup.prompter->Show(kOutOfMemoryText, EIcon::kStop);
+    }
+  }
+  // The walk and the rules belong to this run only.
+  m_setup.search.reset();
+  m_setup.filter.reset();
+  m_destination.Clear();
+  m_gatherRoot.Clear();
+  m_gathered.clear();
+  m_gatherFolders.clear();
+  m_gatheredNames.RemoveAll();
+  m_typeNames.clear();
+  m_folderText.reset();
+  if (m_notifyWnd != nullptr) {
+    m_notifyWnd->Post(CMessage(kMsgPreviewDone, m_setup.previewRun ? 1 : 0, m_stop));
+  }
+  return 0;
+}
+
+void CPreviewJob::Walk() {
+  if (!m_setup.search || !m_setup.filter) {
+    return;
+  }
+  CFolderTreeMgr& tree = m_setup.search->Tree();
+  const size_t rootLength = m_setup.sourceRoot.size();
+  const bool gather = m_setup.copyMode == kCopyGather;
+  if (gather) {
+    m_gatherRoot.List(m_setup.destinationRoot);
+  }
+  int64_t space = 0;
+  std::string folder = tree.RootPath();
+  const std::string rootFolder = folder;
+  SFolderListing rootListing;
+  while (true) {
+    if (m_notifyWnd != nullptr) {
+      m_notifyWnd->Post(CMessage(kMsgFolderStarted));
+      CMessage current(kMsgCurrentFolder);
+      current.text = folder;
+      m_notifyWnd->Post(std::move(current));
+    }
+    m_folderText = std::make_shared<const std::string>(DisplayFolder(folder));
+    const std::string destinationFolder =
+        m_setup.destinationRoot + folder.substr(std::min(rootLength, folder.size()));
+    SFolderListing listing;
+    ListSource(folder, listing);
+    if (!gather) {
+      m_destination.List(destinationFolder);
+    }
+    for (const platform::SFindData& entry : listing.entries) {
+      if (CheckPoint()) {
+        break;
+      }
+      if ((entry.attributes & platform::kAttrDirectory) != 0) {
+        const int state = m_setup.filter->DecideFolder(folder + entry.name + "\\", entry.name);
+        if (state != kFolderSkip && tree.AddChild(entry.name, state) == 0) {
+          throw std::bad_alloc();
+        }
+        continue;
+      }
+      if (gather) {
+        m_gatheredNames.SetAt(entry.name, nullptr);
+      }
+      if (m_setup.copyMode == kCopyTreeOnly || tree.CurrentState() != kFolderTake) {
+        continue;
+      }
+      const CDestinationIndex& index = gather ? m_gatherRoot : m_destination;
+      const auto decision = m_setup.filter->DecideFile(folder, entry, m_exactCase, &index);
+      if (!decision) {
+        continue;
+      }
+      const int64_t needed = static_cast<int64_t>(RoundUp(entry.size)) -
+                             static_cast<int64_t>(RoundUp(decision->freed));
+      if (gather) {
+        space -= TakeGathered(entry, folder, needed);
+      } else if (folder != m_lastFileFolder) {
+        ++m_folders;
+        m_lastFileFolder = folder;
+      }
+      ++m_files;
+      m_totalSize += entry.size;
+      space += needed;
+      PostItem(kActionCopy, MakeRow(entry, m_folderText, kActionCopy));
+    }
+    if (m_setup.copyMode == kCopyTreeOnly) {
+      ListFolderToCreate(destinationFolder);
+    }
+    if (gather && folder == rootFolder) {
+      // Every file of the tree lands in the destination's root: its strays are known only
+      // once the whole tree has been seen.
+      rootListing = std::move(listing);
+    } else {
+      space -= CheckStrays(folder, destinationFolder, listing, nullptr);
+    }
+    if (CheckPoint() || tree.NextFolder(folder) == 0) {
+      break;
+    }
+  }
+  if (gather && !CheckPoint()) {
+    space -= CheckStrays(rootFolder, m_setup.destinationRoot, rootListing, &m_gatheredNames);
+  }
+  m_spaceNeeded = space > 0 ? space : 0;
+}
+
+int64_t CPreviewJob::TakeGathered(const platform::SFindData& entry, const std::string& folder,
+                                  int64_t needed) {
+  // The window keeps only the newest of same-named files. One that passed its check after
+  // a namesake was listed displaced that namesake: take the namesake back out of the totals.
+  int64_t displacedSpace = 0;
+  auto [taken, added] = m_gathered.try_emplace(entry.name);
+  if (!added) {
+    --m_files;
+    m_totalSize -= taken->second.size;
+    displacedSpace = taken->second.space;
+    const auto folderCount = m_gatherFolders.find(taken->second.folder);
+    if (folderCount != m_gatherFolders.end() && --folderCount->second == 0) {
+      m_gatherFolders.erase(folderCount);
+      --m_folders;
+    }
+  }
+  taken->second = SGathered{entry.size, needed, folder};
+  if (m_gatherFolders[folder]++ == 0) {
+    ++m_folders;
+  }
+  return displacedSpace;
+}
+
+void CPreviewJob::ListSource(const std::string& folder, SFolderListing& listing) {
+  CFileFindFixed& finder = m_setup.search->Finder();
+  if (!m_setup.search->FindInFolder(folder)) {
+    // A listable folder always shows its dot entries: this one could not be read.
+    listing.listed = false;
+    return;
+  }
+  do {
+    if (CheckPoint()) {
+      listing.complete = false;
+      break;
+    }
+    if (!finder.IsDots()) {
+      listing.entries.push_back(finder.Data());
+    }
+  } while (finder.FindNextFile());
+  finder.Close();
+}
+
+void CPreviewJob::ListFolderToCreate(const std::string& destinationFolder) {
+  const std::string counterpart = DisplayFolder(destinationFolder);
+  if (IsExistingFolder(counterpart) || m_setup.filter->IsPathExcluded(counterpart) ||
+      !m_setup.filter->TestFolderName(counterpart)) {
+    return;
+  }
+  ++m_folders;
+  auto row = std::make_shared<CFilesListCtrlData>();
+  const size_t slash = counterpart.find_last_of('\\');
+  row->name = std::string(LastName(counterpart));
+  row->folder = std::make_shared<const std::string>(
+      DisplayFolder(slash == std::string::npos ? std::string() : counterpart.substr(0, slash + 1)));
+  if (!m_folderType) {
+    m_folderType = std::make_shared<const std::string>(platform::GetFolderTypeName());
+  }
+  row->type = m_folderType;
+  row->action = kActionCreate;
+  PostItem(kActionCreate, std::move(row));
+}
+
+int64_t CPreviewJob::CheckStrays(const std::string& sourceFolder,
+                                 const std::string& destinationFolder,
+                                 const SFolderListing& listing,
+                                 const CMapCIStringToPtr* otherFiles) {
+  // What a source folder that cannot be read holds is unknown, so nothing in its
+  // counterpart counts as stray: its backup must not be offered for deletion.
+  if (!listing.listed) {
+    return 0;
+  }
+  const bool deleteStrays = m_setup.filter->Settings().deleteStrayFiles != 0;
+  // The source's names: folders (and, when strays are deleted, files) without regard to
+  // case; files with their exact case when names must match exactly.
+  CMapCIStringToPtr namesIgnoringCase;
+  std::unordered_set<std::string> exactNames;
+  size_t taken = 0;
+  for (const platform::SFindData& entry : listing.entries) {
+    const bool folder = (entry.attributes & platform::kAttrDirectory) != 0;
+    if (!folder && !deleteStrays) {
+      continue;
+    }
+    ++taken;
+    if (!folder && m_exactCase) {
+      exactNames.insert(entry.name);
+    } else {
+      namesIgnoringCase.SetAt(entry.name, nullptr);
+    }
+  }
+  const bool complete =
+      listing.complete && taken == namesIgnoringCase.GetCount() + exactNames.size();
+  if (m_setup.copyMode == kCopyGather) {
+    m_destination.List(destinationFolder);
+  }
+  int64_t straySpace = 0;
+  bool firstStrayFile = true;
+  std::shared_ptr<const std::string> strayFolderText;
+  for (const platform::SFindData& entry : m_destination.Entries()) {
+    if (CheckPoint()) {
+      break;
+    }
+    const bool folder = (entry.attributes & platform::kAttrDirectory) != 0;
+    if (namesIgnoringCase.Contains(entry.name) || exactNames.contains(entry.name) ||
+        (!folder && otherFiles != nullptr && otherFiles->Contains(entry.name))) {
+      continue;
+    }
+    if (!complete) {
+      platform::CFindFile finder;
+      if (finder.FindFirst(sourceFolder + entry.name)) {
+        continue;
+      }
+    }
+    if (folder) {
+      if (!platform::EqualsNoCase(entry.name, "~Versions")) {
+        m_strayFolders.push_back(destinationFolder + entry.name);
+      }
+      continue;
+    }
+    const std::string path = destinationFolder + entry.name;
+    if (!deleteStrays || m_setup.filter->IsPathExcluded(path)) {
+      continue;
+    }
+    straySpace += static_cast<int64_t>(RoundUp(entry.size));
+    ++m_files;
+    if (firstStrayFile) {
+      ++m_folders;
+      firstStrayFile = false;
+      strayFolderText = std::make_shared<const std::string>(DisplayFolder(destinationFolder));
+    }
+    PostItem(kActionDelete, MakeRow(entry, strayFolderText, kActionDelete));
+  }
+  return straySpace;
+}
+
+std::shared_ptr<const std::string> CPreviewJob::TypeName(const std::string& fileName) {
+  const size_t dot = fileName.find_last_of('.');
+  const std::string key =
+      dot == std::string::npos ? std::string() : Lowercase(fileName.substr(dot));
+  auto& cached = m_typeNames[key];
+  if (!cached) {
+    cached = std::make_shared<const std::string>(platform::GetFileTypeName(fileName));
+  }
+  return cached;
+}
+
+std::shared_ptr<CFilesListCtrlData> CPreviewJob::MakeRow(
+    const platform::SFindData& data, const std::shared_ptr<const std::string>& folder,
+    int32_t action) {
+  auto row = std::make_shared<CFilesListCtrlData>();
+  row->name = data.name;
+  row->folder = folder;
+  row->modified = platform::CDateTime::FromFileTime(data.lastWriteTime);
+  row->size = data.size;
+  row->type = TypeName(data.name);
+  row->SetAttributes(data.attributes);
+  row->action = action;
+  return row;
+}
+
+void CPreviewJob::PostItem(int32_t action, std::shared_ptr<CFilesListCtrlData> row) {
+  if (m_notifyWnd == nullptr) {
+    return;
+  }
+  CMessage message(kMsgAddItem, action);
+  message.Attach(std::move(row));
+  m_notifyWnd->Post(std::move(message));
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+
+#include "preview/CIStringMap.h"
+
+struct CMessage;
+class CFilesListCtrlData;
+class CPreviewCounts;
+class CPreviewList;
+
+// What the window does with a preview's messages, for every window that shows a preview
+// (the main window and the command-line runner alike): rows go into the list and the
+// counts, and the gather check keeps the newest of same-named files.
+class CPreviewReceiver {
+ public:
+  CPreviewReceiver(CPreviewList& list, CPreviewCounts& counts) : m_list(list), m_counts(counts) {}
+
+  // Handles an add-item or gather-check message and returns its answer; other messages
+  // are left to the caller (the result is then 0 and `handled` false).
+  int64_t Handle(CMessage& message, bool& handled);
+
+  // Whether every item the preview sent found room in the list.
+  bool AllItemsListed() const { return m_allItemsListed; }
+  void Reset();
+
+ private:
+  void AddRow(int32_t action, CMessage& message);
+  int64_t GatherCheck(const CMessage& message);
+
+  CPreviewList& m_list;
+  CPreviewCounts& m_counts;
+  bool m_allItemsListed = true;
+  // The rows by name, made on the first gather check.
+  bool m_namesIndexed = false;
+  std::unordered_map<std::string, CFilesListCtrlData*, CMapCIStringToPtr::SHash,
+                     CMapCIStringToPtr::SEqual>
+      m_byName;
+};

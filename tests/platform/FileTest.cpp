@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#include "platform/File.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/TestSandbox.h"
+
+namespace {
+
+using namespace platform;
+using testing_support::CTestSandbox;
+
+std::string ReadAll(CFile& file) {
+  std::string text;
+  char buffer[7];  // small, so that reading takes several calls
+  while (true) {
+    size_t done = 0;
+    if (file.Read(buffer, sizeof buffer, done) != EError::kNone || done == 0) {
+      return text;
+    }
+    text.append(buffer, done);
+  }
+}
+
+TEST(File, ReadsWritesAndCreates) {
+  CTestSandbox sandbox;
+  CFile file;
+  ASSERT_EQ(file.Open("C:\\new.txt", EAccess::kWrite, EShare::kNoSharing, ECreate::kCreateNew),
+            EError::kNone);
+  EXPECT_TRUE(file.IsOpen());
+  size_t done = 0;
+  ASSERT_EQ(file.Write("hello, world", 12, done), EError::kNone);
+  EXPECT_EQ(done, 12u);
+  ASSERT_EQ(file.Seek(7), EError::kNone);
+  ASSERT_EQ(file.Write("there", 5, done), EError::kNone);
+  EXPECT_EQ(file.Size(), 12u);
+  EXPECT_EQ(file.Flush(), EError::kNone);
+  file.Close();
+  EXPECT_FALSE(file.IsOpen());
+  EXPECT_EQ(testing_support::ReadFile(sandbox.CRoot() + "/new.txt"), "hello, there");
+
+  ASSERT_EQ(file.Open("C:\\new.txt", EAccess::kRead, EShare::kOthersMayRead), EError::kNone);
+  EXPECT_EQ(ReadAll(file), "hello, there");
+  CFile moved(std::move(file));
+  EXPECT_FALSE(file.IsOpen());
+  EXPECT_TRUE(moved.IsOpen());
+  ASSERT_EQ(moved.Seek(0), EError::kNone);
+  EXPECT_EQ(ReadAll(moved), "hello, there");
+  moved.Close();
+
+  EXPECT_EQ(file.Open("C:\\new.txt", EAccess::kWrite, EShare::kNoSharing, ECreate::kCreateNew),
+            EError::kFileExists);
+  EXPECT_EQ(file.Open("C:\\absent.txt", EAccess::kRead, EShare::kOthersMayRead),
+            EError::kFileNotFound);
+  EXPECT_EQ(
+      file.Open("C:\\nodir\\a.txt", EAccess::kWrite, EShare::kNoSharing, ECreate::kCreateAlways),
+      EError::kPathNotFound);
+  EXPECT_EQ(file.Open("E:\\a.txt", EAccess::kRead, EShare::kOthersMayRead), EError::kPathNotFound);
+
+  ASSERT_EQ(file.Open("C:\\new.txt", EAccess::kReadWrite, EShare::kNoSharing, ECreate::kOpenAlways),
+            EError::kNone);
+  EXPECT_EQ(file.Size(), 12u);  // opened as it was
+  ASSERT_EQ(file.Open("C:\\new.txt", EAccess::kWrite, EShare::kNoSharing, ECreate::kCreateAlways),
+            EError::kNone);
+  EXPECT_EQ(file.Size(), 0u);  // emptied
+  ASSERT_EQ(file.Open("C:\\other.txt", EAccess::kWrite, EShare::kNoSharing, ECreate::kOpenAlways),
+            EError::kNone);
+  file.Close();
+  EXPECT_TRUE(testing_support::Exists(sandbox.CRoot() + "/other.txt"));
+
+  // Folders and pipes are not files to read or write.
+  testing_support::MakeFolders(sandbox.CRoot() + "/dir");
+  EXPECT_NE(file.Open("C:\\dir", EAccess::kRead, EShare::kOthersMayRead), EError::kNone);
+  EXPECT_NE(file.Open("C:\\dir", EAccess::kWrite, EShare::kNoSharing, ECreate::kOpenAlways),
+            EError::kNone);
+  ASSERT_EQ(mkfifo((sandbox.CRoot() + "/pipe").c_str(), 0644), 0);
+  EXPECT_NE(file.Open("C:\\pipe", EAccess::kRead, EShare::kOthersMayRead), EError::kNone);
+  EXPECT_NE(file.Open("C:\\pipe", EAccess::kWrite, EShare::kNoSharing), EError::kNone);
+  EXPECT_FALSE(file.IsOpen());
+}
+
+TEST(File, SharingModesKeepWritersApart) {
+  CTestSandbox sandbox;
+  testing_support::WriteFile(sandbox.CRoot() + "/shared.txt", "precious data");
+
+  CFile writer;
+  ASSERT_EQ(writer.Open("C:\\shared.txt", EAccess::kWrite, EShare::kOthersMayRead), EError::kNone);
+  CFile second;
+  EXPECT_EQ(second.Open("C:\\shared.txt", EAccess::kWrite, EShare::kOthersMayRead),
+            EError::kSharingViolation);
+  EXPECT_EQ(second.Open("C:\\shared.txt", EAccess::kReadWrite, EShare::kNoSharing),
+            EError::kSharingViolation);
+  // Creating over a file in use must not empty it under its holder.
+  EXPECT_EQ(
+      second.Open("C:\\shared.txt", EAccess::kWrite, EShare::kNoSharing, ECreate::kCreateAlways),
+      EError::kSharingViolation);
+  EXPECT_EQ(testing_support::ReadFile(sandbox.CRoot() + "/shared.txt"), "precious data");
+  writer.Close();
+  ASSERT_EQ(second.Open("C:\\shared.txt", EAccess::kWrite, EShare::kNoSharing), EError::kNone);
+  second.Close();
+
+  // Readers share with each other and keep writers out.
+  CFile readerA;
+  CFile readerB;
+  ASSERT_EQ(readerA.Open("C:\\shared.txt", EAccess::kRead, EShare::kOthersMayRead), EError::kNone);
+  ASSERT_EQ(readerB.Open("C:\\shared.txt", EAccess::kRead, EShare::kOthersMayRead), EError::kNone);
+  EXPECT_EQ(ReadAll(readerB), "precious data");
+  EXPECT_EQ(writer.Open("C:\\shared.txt", EAccess::kWrite, EShare::kOthersMayRead),
+            EError::kSharingViolation);
+  readerA.Close();
+  readerB.Close();
+  EXPECT_EQ(writer.Open("C:\\shared.txt", EAccess::kWrite, EShare::kOthersMayRead), EError::kNone);
+}
+
+TEST(File, CopiesAWholeFileInBufferSizedSteps) {
+  CTestSandbox sandbox;
+  std::string content;
+  for (int i = 0; content.size() < 300'000; ++i) {
+    content += std::to_string(i * 7919) + ",";
+  }
+  testing_support::WriteFile(sandbox.CRoot() + "/source.bin", content);
+
+  for (const size_t bufferSize : {size_t{4096}, size_t{65536}, size_t{1} << 20}) {
+    CFile source;
+    CFile target;
+    ASSERT_EQ(source.Open("C:\\source.bin", EAccess::kRead, EShare::kOthersMayRead), EError::kNone);
+    ASSERT_EQ(
+        target.Open("D:\\copy.bin", EAccess::kWrite, EShare::kNoSharing, ECreate::kCreateAlways),
+        EError::kNone);
+    std::vector<char> buffer(bufferSize);
+    uint64_t total = 0;
+    int steps = 0;
+    while (true) {
+      size_t done = 0;
+      bool readFailed = true;
+      ASSERT_EQ(target.CopyFrom(source, buffer.data(), buffer.size(), done, readFailed),
+                EError::kNone);
+      EXPECT_FALSE(readFailed);
+      EXPECT_LE(done, bufferSize);
+      if (done == 0) {
+        break;
+      }
+      total += done;
+      ++steps;
+      ASSERT_LT(steps, 10'000);
+    }
+    EXPECT_EQ(total, content.size());
+    EXPECT_GE(steps, static_cast<int>((content.size() + bufferSize - 1) / bufferSize));
+    target.Close();
+    EXPECT_EQ(testing_support::ReadFile(sandbox.Root() + "/d/copy.bin"), content) << bufferSize;
+  }
+}
+
+}  // namespace
