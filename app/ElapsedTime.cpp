@@ -8,11 +8,17 @@
 
 CElapsedTime::CElapsedTime() : m_start(platform::GetTickCountMs()) {}
 
-void CElapsedTime::Restart() { m_start = platform::GetTickCountMs(); }
+void CElapsedTime::Restart() {
+  m_start = platform::GetTickCountMs();
+}
 
-uint64_t CElapsedTime::Milliseconds() const { return platform::GetTickCountMs() - m_start; }
+uint64_t CElapsedTime::Milliseconds() const {
+  return platform::GetTickCountMs() - m_start;
+}
 
-std::string CElapsedTime::Text(bool comma) const { return TextFor(Milliseconds(), comma); }
+std::string CElapsedTime::Text(bool comma) const {
+  return TextFor(Milliseconds(), comma);
+}
 
 std::string CElapsedTime::TextFor(uint64_t milliseconds, bool comma) {
   double t = static_cast<double>(milliseconds) * 0.001;

@@ -35,15 +35,23 @@ void SetDefaultNumberFormat(bool group, char sep) {
   g_defaultSep = sep;
 }
 
-bool DefaultNumberGroup() { return g_defaultGroup; }
-char DefaultNumberSep() { return g_defaultSep; }
+bool DefaultNumberGroup() {
+  return g_defaultGroup;
+}
+char DefaultNumberSep() {
+  return g_defaultSep;
+}
 
-const char* PluralSuffix(int64_t count) { return count == 1 ? "" : "s"; }
+const char* PluralSuffix(int64_t count) {
+  return count == 1 ? "" : "s";
+}
 
 CFormatItem::CFormatItem() : CFormatItem(2, DefaultNumberGroup(), DefaultNumberSep()) {}
 
 CFormatItem::CFormatItem(int32_t decimals, bool group, char sep)
-    : m_decimals(decimals >= 0 && decimals <= 3 ? decimals : 2), m_group(group ? 1 : 0), m_sep(sep) {}
+    : m_decimals(decimals >= 0 && decimals <= 3 ? decimals : 2),
+      m_group(group ? 1 : 0),
+      m_sep(sep) {}
 
 std::string CFormatItem::FormatCount(int32_t n) const {
   if (n <= 0) {

@@ -16,11 +16,11 @@ enum EMessageOffset : uint32_t {
   kMsgPreviewDone = 0x103,    // first: preview-only; second: the stop value
   kMsgStopRequest = 0x104,
   kMsgProgressDestroyed = 0x105,
-  kMsgCopySetup = 0x106,      // first: 1 when the copy counts folders
-  kMsgStatusText = 0x107,     // text: the status line
-  kMsgSuspend = 0x108,        // first: 1 suspend, 0 resume
-  kMsgCurrentItem = 0x109,    // object: a snapshot of the item
-  kMsgBytesWritten = 0x10A,   // first: bytes just written
+  kMsgCopySetup = 0x106,     // first: 1 when the copy counts folders
+  kMsgStatusText = 0x107,    // text: the status line
+  kMsgSuspend = 0x108,       // first: 1 suspend, 0 resume
+  kMsgCurrentItem = 0x109,   // object: a snapshot of the item
+  kMsgBytesWritten = 0x10A,  // first: bytes just written
   kMsgFileFailed = 0x10B,
   kMsgItemDone = 0x10C,
   kMsgTimeRemaining = 0x10D,  // first: seconds remaining, or -1
@@ -29,7 +29,9 @@ enum EMessageOffset : uint32_t {
   kMsgGatherCheck = 0x110,    // text: the file name; object: its modified date-time
 };
 
-constexpr uint32_t MessageCode(EMessageOffset offset) { return kMessageBase + offset; }
+constexpr uint32_t MessageCode(EMessageOffset offset) {
+  return kMessageBase + offset;
+}
 
 struct CMessage {
   CMessage() = default;

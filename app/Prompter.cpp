@@ -6,8 +6,7 @@ void CPrompter::Show(const std::string& text, EIcon icon, const std::string& tit
   Ask(SPrompt{text, title, EButtons::kOk, icon, EAnswer::kOk});
 }
 
-bool CPrompter::AskYesNo(const std::string& text, EAnswer defaultAnswer,
-                         const std::string& title) {
+bool CPrompter::AskYesNo(const std::string& text, EAnswer defaultAnswer, const std::string& title) {
   return Ask(SPrompt{text, title, EButtons::kYesNo, EIcon::kQuestion, defaultAnswer}) ==
          EAnswer::kYes;
 }

@@ -4,4 +4,6 @@
 
 #include "app/Prompter.h"
 
-void CPrompterReporter::Report(const std::string& text) { m_prompter.Show(text, EIcon::kStop); }
+void CPrompterReporter::Report(const std::string& text) {
+  m_prompter.Show(text, EIcon::kStop);
+}

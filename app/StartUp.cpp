@@ -24,9 +24,13 @@ std::string WithBackslash(std::string path) {
 
 }  // namespace
 
-bool OsIsXpOrLater() { return true; }
+bool OsIsXpOrLater() {
+  return true;
+}
 
-bool OsHasFileSecurity() { return OsIsXpOrLater() && platform::PlatformHasFileSecurity(); }
+bool OsHasFileSecurity() {
+  return OsIsXpOrLater() && platform::PlatformHasFileSecurity();
+}
 
 CSingleInstance::CSingleInstance(std::string name) : m_name(std::move(name)) {}
 
@@ -43,12 +47,12 @@ bool ResolveDataFolders(SDataFolders& folders, CPrompter& prompter,
       return false;
     }
     const std::string appData = source.Query(platform::EUserFolder::kAppData).value_or("");
-    folders.appData = appData.empty() ? std::string("C:\\Windows\\Application Data\\") +
-                                            kCompanyFolder
-                                      : WithBackslash(appData) + kCompanyFolder;
+    folders.appData = appData.empty()
+                          ? std::string("C:\\Windows\\Application Data\\") + kCompanyFolder
+                          : WithBackslash(appData) + kCompanyFolder;
     const std::string documents = source.Query(platform::EUserFolder::kDocuments).value_or("");
-    folders.documents = documents.empty() ? std::string("C:\\My Documents\\")
-                                          : WithBackslash(documents);
+    folders.documents =
+        documents.empty() ? std::string("C:\\My Documents\\") : WithBackslash(documents);
     folders.desktop = source.Query(platform::EUserFolder::kDesktop).value_or("");
 
     if (!CreateFolderPath(folders.appData)) {
@@ -82,8 +86,7 @@ bool IsExistingFolder(std::string_view path) {
     return false;
   }
   const uint32_t attributes = platform::GetFileAttributes(path);
-  return attributes != platform::kInvalidAttributes &&
-         (attributes & platform::kAttrDirectory) != 0;
+  return attributes != platform::kInvalidAttributes && (attributes & platform::kAttrDirectory) != 0;
 }
 
 bool CreateFolderPath(std::string_view path) {
@@ -100,8 +103,7 @@ bool CreateFolderPath(std::string_view path) {
     return true;
   }
   const auto makeSure = [](std::string_view folder) {
-    return IsExistingFolder(folder) ||
-           platform::CreateDirectory(folder) == platform::EError::kNone;
+    return IsExistingFolder(folder) || platform::CreateDirectory(folder) == platform::EError::kNone;
   };
   for (size_t i = 3; i < path.size(); ++i) {
     if (path[i] == '\\' && !makeSure(path.substr(0, i))) {

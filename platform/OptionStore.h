@@ -14,7 +14,7 @@ namespace platform {
 // configuration folder. Used from the window thread only.
 class COptionStore {
  public:
-  COptionStore();                                // the program's own store
+  COptionStore();                                  // the program's own store
   explicit COptionStore(const std::string& file);  // a store in the given POSIX file
   ~COptionStore();
   COptionStore(const COptionStore&) = delete;

@@ -9,7 +9,9 @@ namespace platform {
 
 namespace {
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+  return (c & 0xC0) == 0x80;
+}
 
 // Length of a valid UTF-8 sequence at `pos`, or 0 when the bytes there are not one.
 size_t SequenceLength(std::string_view text, size_t pos) {
@@ -125,7 +127,9 @@ int CompareNoCase(std::string_view a, std::string_view b) {
   return 0;
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  return CompareNoCase(a, b) == 0;
+}
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   size_t i = 0;
@@ -174,7 +178,9 @@ std::string MapCase(std::string_view text, Map map) {
 
 }  // namespace
 
-std::string ToUpper(std::string_view text) { return MapCase(text, UpperCodePoint); }
+std::string ToUpper(std::string_view text) {
+  return MapCase(text, UpperCodePoint);
+}
 
 std::string ToLower(std::string_view text) {
   return MapCase(text, [](char32_t c) { return LowerCodePoint(c); });

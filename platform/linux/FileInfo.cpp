@@ -39,9 +39,9 @@ std::optional<SStatus> Status(std::string_view path, EError& error) {
   status.info.st_size = static_cast<off_t>(extended.stx_size);
   status.info.st_atim = toTimespec(extended.stx_atime);
   status.info.st_mtim = toTimespec(extended.stx_mtime);
-  status.creation = posix::FromTimespec((extended.stx_mask & STATX_BTIME) != 0
-                                            ? toTimespec(extended.stx_btime)
-                                            : status.info.st_mtim);
+  status.creation =
+      posix::FromTimespec((extended.stx_mask & STATX_BTIME) != 0 ? toTimespec(extended.stx_btime)
+                                                                 : status.info.st_mtim);
   return status;
 }
 
@@ -99,11 +99,11 @@ EError SetFileAttributes(std::string_view path, uint32_t attributes) {
   wanted.archiveCleared = !folder && (attributes & kAttrArchive) == 0;
   wanted.clearedWriteTime = wanted.archiveCleared ? posix::FromTimespec(info.st_mtim) : 0;
   wanted.clearedSize = wanted.archiveCleared ? static_cast<uint64_t>(info.st_size) : 0;
-  const bool flagsChange = flags.supported &&
-                           (wanted.hidden != flags.hidden || wanted.system != flags.system ||
-                            wanted.archiveCleared != flags.archiveCleared ||
-                            wanted.clearedWriteTime != flags.clearedWriteTime ||
-                            wanted.clearedSize != flags.clearedSize);
+  const bool flagsChange =
+      flags.supported && (wanted.hidden != flags.hidden || wanted.system != flags.system ||
+                          wanted.archiveCleared != flags.archiveCleared ||
+                          wanted.clearedWriteTime != flags.clearedWriteTime ||
+                          wanted.clearedSize != flags.clearedSize);
   const mode_t mode = info.st_mode & 07777;
   const bool readOnly = (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
   const bool wantReadOnly = (attributes & kAttrReadOnly) != 0;
@@ -115,8 +115,8 @@ EError SetFileAttributes(std::string_view path, uint32_t attributes) {
     }
   }
   if (wantReadOnly != readOnly) {
-    const mode_t newMode =
-        wantReadOnly ? (mode & ~static_cast<mode_t>(S_IWUSR | S_IWGRP | S_IWOTH)) : (mode | S_IWUSR);
+    const mode_t newMode = wantReadOnly ? (mode & ~static_cast<mode_t>(S_IWUSR | S_IWGRP | S_IWOTH))
+                                        : (mode | S_IWUSR);
     if (chmod(posixPath->c_str(), newMode) != 0) {
       return posix::FromErrno(errno);
     }

@@ -21,8 +21,8 @@ QString RuntimeFolder() {
   }
   const QString folder = QDir::tempPath() + QStringLiteral("/brevant-") + QString::number(getuid());
   QDir().mkpath(folder);
-  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                    QFileDevice::ExeOwner);
+  QFile::setPermissions(folder,
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   return folder;
 }
 
@@ -54,6 +54,8 @@ CInstanceLock::EResult CInstanceLock::TryAcquire(std::string_view name) {
                                                              : EResult::kFailed;
 }
 
-bool CInstanceLock::IsHeld() const { return m_impl->lock && m_impl->lock->isLocked(); }
+bool CInstanceLock::IsHeld() const {
+  return m_impl->lock && m_impl->lock->isLocked();
+}
 
 }  // namespace platform

@@ -16,13 +16,15 @@ CDateTime FromUnixSeconds(time_t seconds) {
   if (localtime_r(&seconds, &local) == nullptr) {
     return CDateTime(0.0, CDateTime::EStatus::kInvalid);
   }
-  return CDateTime::FromParts(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                              local.tm_hour, local.tm_min, local.tm_sec);
+  return CDateTime::FromParts(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                              local.tm_min, local.tm_sec);
 }
 
 }  // namespace
 
-CDateTime CDateTime::Now() { return FromUnixSeconds(time(nullptr)); }
+CDateTime CDateTime::Now() {
+  return FromUnixSeconds(time(nullptr));
+}
 
 CDateTime CDateTime::FromFileTime(FileTime fileTime) {
   const int64_t seconds =

@@ -33,6 +33,8 @@ uint64_t GetTickCountMs() {
   return static_cast<uint64_t>(now.tv_sec) * 1000 + static_cast<uint64_t>(now.tv_nsec / 1000000);
 }
 
-bool PlatformHasFileSecurity() { return true; }
+bool PlatformHasFileSecurity() {
+  return true;
+}
 
 }  // namespace platform

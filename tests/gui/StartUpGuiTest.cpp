@@ -72,7 +72,8 @@ class StartUpGuiTest : public QObject {
     QVERIFY(!windowShown);
     const auto prompts = prompter.Prompts();
     QCOMPARE(prompts.size(), size_t{1});
-    QCOMPARE(QString::fromStdString(prompts[0].text), QStringLiteral("Brevant is already running."));
+    QCOMPARE(QString::fromStdString(prompts[0].text),
+             QStringLiteral("Brevant is already running."));
     QVERIFY(prompts[0].icon == EIcon::kStop);
     // It ended before it touched the data folder.
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
