@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Reports from the job workers (and the copy-progress window) to the main window. Codes are
 // the application's private message base plus fixed offsets.
@@ -27,6 +28,8 @@ enum EMessageOffset : uint32_t {
   kMsgCopyDone = 0x10E,
   kMsgCurrentFolder = 0x10F,  // text: the folder path
   kMsgGatherCheck = 0x110,    // text: the file name; object: its modified date-time
+  kMsgAddItems = 0x111,       // several add-item messages in one: object: the new list items
+                              // in order, each carrying its action
 };
 
 constexpr uint32_t MessageCode(EMessageOffset offset) {
@@ -64,6 +67,12 @@ class CMessageTarget {
   virtual ~CMessageTarget() = default;
   // Queues the message and returns at once.
   virtual void Post(CMessage message) = 0;
+  // Queues several messages, in order, as one delivery.
+  virtual void PostAll(std::vector<CMessage> messages) {
+    for (CMessage& message : messages) {
+      Post(std::move(message));
+    }
+  }
   // Waits until the receiver has handled the message and returns its answer.
   virtual int64_t Send(CMessage message) = 0;
 };

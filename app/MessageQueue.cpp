@@ -19,6 +19,19 @@ void CMessageQueue::Post(CMessage message) {
   m_arrived.notify_all();
 }
 
+void CMessageQueue::PostAll(std::vector<CMessage> messages) {
+  if (messages.empty()) {
+    return;
+  }
+  {
+    std::lock_guard lock(m_mutex);
+    for (CMessage& message : messages) {
+      m_entries.push_back(SEntry{std::move(message), nullptr});
+    }
+  }
+  m_arrived.notify_all();
+}
+
 int64_t CMessageQueue::Send(CMessage message) {
   std::promise<int64_t> answer;
   std::future<int64_t> result = answer.get_future();

@@ -22,6 +22,7 @@ class CMessageQueue : public CMessageTarget {
   ~CMessageQueue() override;  // answers any waiting sender with 0
 
   void Post(CMessage message) override;
+  void PostAll(std::vector<CMessage> messages) override;
   int64_t Send(CMessage message) override;
 
   // Waits up to `timeout` for one message and handles it; false when none came. When the

@@ -18,25 +18,29 @@ std::mutex& JobLock() {
 
 void CSuspendGate::Close() {
   std::lock_guard lock(m_mutex);
-  m_closed = true;
+  m_closed.store(true);
 }
 
 void CSuspendGate::Open() {
   {
     std::lock_guard lock(m_mutex);
-    m_closed = false;
+    m_closed.store(false);
   }
   m_opened.notify_all();
 }
 
 bool CSuspendGate::IsClosed() const {
-  std::lock_guard lock(m_mutex);
-  return m_closed;
+  return m_closed.load();
 }
 
 void CSuspendGate::Pass() {
+  // Passed between every two entries of a walk, by several threads: an open gate costs no
+  // lock.
+  if (!m_closed.load()) {
+    return;
+  }
   std::unique_lock lock(m_mutex);
-  m_opened.wait(lock, [this] { return !m_closed; });
+  m_opened.wait(lock, [this] { return !m_closed.load(); });
 }
 
 CThreadJob::~CThreadJob() {

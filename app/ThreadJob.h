@@ -26,7 +26,7 @@ class CSuspendGate {
  private:
   mutable std::mutex m_mutex;
   std::condition_variable m_opened;
-  bool m_closed = false;
+  std::atomic<bool> m_closed{false};
 };
 
 // A job that runs on a worker thread of its own under the job lock. The window thread starts

@@ -78,12 +78,26 @@ int RunPreviewCommand(const SCliArguments& arguments) {
     std::fprintf(stderr, "The preview could not be started.\n");
     return kExitFailed;
   }
+  // Comma-separated rows go out as they arrive, while the walk goes on; only gathering can
+  // take a row back out, and the text form needs every row's width first.
+  const EExportForm form = arguments.text ? EExportForm::kText : EExportForm::kCsv;
+  const bool streaming = form == EExportForm::kCsv && settings->copyMode != kCopyGather;
+  const auto write = [](std::string_view piece) {
+    std::fwrite(piece.data(), 1, piece.size(), stdout);
+  };
+  if (streaming) {
+    write(CsvHeaderLine());
+  }
   bool done = false;
   while (!done) {
     queue.DispatchOne(
         [&](CMessage& received) -> int64_t {
           bool handled = false;
+          const size_t before = list.Count();
           const int64_t answer = receiver.Handle(received, handled);
+          for (size_t row = before; streaming && row < list.Count(); ++row) {
+            write(CsvRowLine(list, row));
+          }
           if (!handled && received.Offset() == kMsgPreviewDone) {
             done = true;
           }
@@ -94,11 +108,10 @@ int RunPreviewCommand(const SCliArguments& arguments) {
   job.WaitForRuns();
 
   const CFormatItem format(2, options.m_useThousandsSep != 0, options.m_thousandsSep);
-  const EExportForm form = arguments.text ? EExportForm::kText : EExportForm::kCsv;
-  StreamPreviewList(
-      list, form, settings->sourcePath.empty() ? "" : arguments.profile,
-      counts.SummaryText(settings->copyMode, format), std::time(nullptr),
-      [](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); });
+  if (!streaming) {
+    StreamPreviewList(list, form, settings->sourcePath.empty() ? "" : arguments.profile,
+                      counts.SummaryText(settings->copyMode, format), std::time(nullptr), write);
+  }
   std::fflush(stdout);
   PrintStatistics(job, format, elapsed);
   return kExitSuccess;

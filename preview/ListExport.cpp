@@ -43,6 +43,22 @@ EExportForm ExportFormFor(std::string_view fileName) {
   return EExportForm::kCsv;
 }
 
+std::string CsvHeaderLine() {
+  return "Filename,In Folder,Date/Time,Size,Type,Attributes,Action\r\n";
+}
+
+std::string CsvRowLine(const CPreviewList& list, size_t row) {
+  std::string line;
+  for (int column = 0; column < kPreviewColumnCount; ++column) {
+    if (column > 0) {
+      line += ',';
+    }
+    line += CsvCell(list.Text(row, column));
+  }
+  line += "\r\n";
+  return line;
+}
+
 std::string CsvCell(std::string_view cell) {
   if (cell.find('"') != std::string_view::npos) {
     std::string quoted = "\"";
@@ -65,17 +81,9 @@ void StreamPreviewList(const CPreviewList& list, EExportForm form, std::string_v
                        const std::function<void(std::string_view)>& write) {
   std::string line;
   if (form == EExportForm::kCsv) {
-    write("Filename,In Folder,Date/Time,Size,Type,Attributes,Action\r\n");
+    write(CsvHeaderLine());
     for (size_t row = 0; row < list.Count(); ++row) {
-      line.clear();
-      for (int column = 0; column < kPreviewColumnCount; ++column) {
-        if (column > 0) {
-          line += ',';
-        }
-        line += CsvCell(list.Text(row, column));
-      }
-      line += "\r\n";
-      write(line);
+      write(CsvRowLine(list, row));
     }
     return;
   }

@@ -28,6 +28,10 @@ std::string FormatPreviewList(const CPreviewList& list, EExportForm form,
                               std::string_view profileName, std::string_view summary,
                               std::time_t now);
 
+// The header line and one row of the comma-separated form, each with its CR LF.
+std::string CsvHeaderLine();
+std::string CsvRowLine(const CPreviewList& list, size_t row);
+
 // A cell of the comma-separated form: quotes doubled and the cell quoted when it holds a
 // quote; quoted when it holds a comma; otherwise as it is.
 std::string CsvCell(std::string_view cell);

@@ -14,6 +14,7 @@
 #include "platform/Shell.h"
 #include "platform/TextUtil.h"
 #include "preview/CIStringMap.h"
+#include "preview/FolderLister.h"
 #include "preview/FolderTree.h"
 #include "preview/TimeCompare.h"
 #include "rules/Filter.h"
@@ -90,6 +91,13 @@ int32_t CPreviewJob::Run() {
   m_gatheredNames.RemoveAll();
   m_typeNames.clear();
   m_folderText.reset();
+  try {
+    CloseBatch();
+    Deliver();
+  } catch (const std::bad_alloc&) {
+  }
+  m_pending.reset();
+  m_outbox.clear();
   if (m_notifyWnd != nullptr) {
     m_notifyWnd->Post(CMessage(kMsgPreviewDone, m_setup.previewRun ? 1 : 0, m_stop));
   }
@@ -107,21 +115,43 @@ void CPreviewJob::Walk() {
     m_gatherRoot.List(m_setup.destinationRoot);
   }
   int64_t space = 0;
-  std::string folder = tree.RootPath();
-  const std::string rootFolder = folder;
+  const std::string rootFolder = tree.RootPath();
   SFolderListing rootListing;
-  while (true) {
-    if (m_notifyWnd != nullptr) {
-      m_notifyWnd->Post(CMessage(kMsgFolderStarted));
-      CMessage current(kMsgCurrentFolder);
-      current.text = folder;
-      m_notifyWnd->Post(std::move(current));
+  bool announcedAny = false;
+  const auto announce = [this, &announcedAny](const std::string& folder) {
+    if (m_notifyWnd == nullptr) {
+      return;
     }
+    CloseBatch();
+    m_outbox.emplace_back(kMsgFolderStarted);
+    CMessage current(kMsgCurrentFolder);
+    current.text = folder;
+    m_outbox.push_back(std::move(current));
+    // The first folder goes out at once (the window shows the walk has begun); so does
+    // every folder while gathering, whose checks must come in the walk's order.
+    if (++m_outboxFolders >= kFoldersPerDelivery || !announcedAny ||
+        m_setup.copyMode == kCopyGather) {
+      Deliver();
+    }
+    announcedAny = true;
+  };
+  // The root is announced before anything is read, as every folder is before its entries.
+  announce(rootFolder);
+  CFolderLister lister(*m_setup.search, *m_setup.filter, [this] { return CheckPoint(); });
+  bool first = true;
+  while (std::optional<SListedFolder> listed = lister.Next()) {
+    const std::string& folder = listed->path;
+    if (!first) {
+      announce(folder);
+    }
+    first = false;
     m_folderText = std::make_shared<const std::string>(DisplayFolder(folder));
     const std::string destinationFolder =
         m_setup.destinationRoot + folder.substr(std::min(rootLength, folder.size()));
     SFolderListing listing;
-    ListSource(folder, listing);
+    listing.entries = std::move(listed->entries);
+    listing.complete = listed->complete;
+    listing.listed = listed->listed;
     if (!gather) {
       m_destination.List(destinationFolder);
     }
@@ -130,16 +160,12 @@ void CPreviewJob::Walk() {
         break;
       }
       if ((entry.attributes & platform::kAttrDirectory) != 0) {
-        const int state = m_setup.filter->DecideFolder(folder + entry.name + "\\", entry.name);
-        if (state != kFolderSkip && tree.AddChild(entry.name, state) == 0) {
-          throw std::bad_alloc();
-        }
-        continue;
+        continue;  // the lister has decided the subfolders
       }
       if (gather) {
         m_gatheredNames.SetAt(entry.name, nullptr);
       }
-      if (m_setup.copyMode == kCopyTreeOnly || tree.CurrentState() != kFolderTake) {
+      if (m_setup.copyMode == kCopyTreeOnly || listed->state != kFolderTake) {
         continue;
       }
       const CDestinationIndex& index = gather ? m_gatherRoot : m_destination;
@@ -170,7 +196,7 @@ void CPreviewJob::Walk() {
     } else {
       space -= CheckStrays(folder, destinationFolder, listing, nullptr);
     }
-    if (CheckPoint() || tree.NextFolder(folder) == 0) {
+    if (CheckPoint()) {
       break;
     }
   }
@@ -201,25 +227,6 @@ int64_t CPreviewJob::TakeGathered(const platform::SFindData& entry, const std::s
     ++m_folders;
   }
   return displacedSpace;
-}
-
-void CPreviewJob::ListSource(const std::string& folder, SFolderListing& listing) {
-  CFileFindFixed& finder = m_setup.search->Finder();
-  if (!m_setup.search->FindInFolder(folder)) {
-    // A listable folder always shows its dot entries: this one could not be read.
-    listing.listed = false;
-    return;
-  }
-  do {
-    if (CheckPoint()) {
-      listing.complete = false;
-      break;
-    }
-    if (!finder.IsDots()) {
-      listing.entries.push_back(finder.Data());
-    }
-  } while (finder.FindNextFile());
-  finder.Close();
 }
 
 void CPreviewJob::ListFolderToCreate(const std::string& destinationFolder) {
@@ -343,7 +350,35 @@ void CPreviewJob::PostItem(int32_t action, std::shared_ptr<CFilesListCtrlData> r
   if (m_notifyWnd == nullptr) {
     return;
   }
-  CMessage message(kMsgAddItem, action);
-  message.Attach(std::move(row));
-  m_notifyWnd->Post(std::move(message));
+  row->action = action;
+  if (!m_pending) {
+    m_pending = std::make_shared<std::vector<std::shared_ptr<CFilesListCtrlData>>>();
+    m_pending->reserve(kBatch);
+  }
+  m_pending->push_back(std::move(row));
+  // While gathering, the window must see every row before it answers the next check.
+  if (m_pending->size() >= kBatch || m_setup.copyMode == kCopyGather) {
+    CloseBatch();
+    Deliver();
+  }
+}
+
+void CPreviewJob::CloseBatch() {
+  if (!m_pending || m_pending->empty()) {
+    return;
+  }
+  CMessage message(kMsgAddItems, static_cast<int64_t>(m_pending->size()));
+  message.Attach(std::move(m_pending));
+  m_pending.reset();
+  m_outbox.push_back(std::move(message));
+}
+
+void CPreviewJob::Deliver() {
+  m_outboxFolders = 0;
+  if (m_outbox.empty() || m_notifyWnd == nullptr) {
+    return;
+  }
+  std::vector<CMessage> messages;
+  messages.swap(m_outbox);
+  m_notifyWnd->PostAll(std::move(messages));
 }

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/Message.h"
 #include "app/ThreadJob.h"
 #include "preview/CIStringMap.h"
 #include "preview/DestinationIndex.h"
@@ -60,8 +61,6 @@ class CPreviewJob : public CThreadJob {
   struct SFolderListing;
 
   void Walk();
-  void ListSource(const std::string& folder, SFolderListing& listing);
-  void DecideEntries(const std::string& folder, const SFolderListing& listing);
   void ListFolderToCreate(const std::string& destinationFolder);
   // Lists the stray entries of a destination folder and returns the space their deletion
   // frees. `otherFiles`, when given, names more source files that the folder's files stand for.
@@ -73,7 +72,17 @@ class CPreviewJob : public CThreadJob {
                                               const std::shared_ptr<const std::string>& folder,
                                               int32_t action);
   std::shared_ptr<const std::string> TypeName(const std::string& fileName);
+  // Rows go to the window in batches, which keeps the threads from waking each other for
+  // every row of a long list.
+  // The folder announcements of a few folders go out together too.
   void PostItem(int32_t action, std::shared_ptr<CFilesListCtrlData> row);
+  void CloseBatch();
+  void Deliver();
+  static constexpr size_t kBatch = 256;
+  static constexpr int kFoldersPerDelivery = 8;
+  std::shared_ptr<std::vector<std::shared_ptr<CFilesListCtrlData>>> m_pending;
+  std::vector<CMessage> m_outbox;
+  int m_outboxFolders = 0;
   uint64_t RoundUp(uint64_t size) const;
 
   SPreviewSetup m_setup;

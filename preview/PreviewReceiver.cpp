@@ -17,7 +17,15 @@ int64_t CPreviewReceiver::Handle(CMessage& message, bool& handled) {
   handled = true;
   switch (message.Offset()) {
     case kMsgAddItem:
-      AddRow(static_cast<int32_t>(message.first), message);
+      AddRow(static_cast<int32_t>(message.first),
+             std::static_pointer_cast<CFilesListCtrlData>(message.object));
+      return 0;
+    case kMsgAddItems:
+      if (const auto* rows = message.Object<std::vector<std::shared_ptr<CFilesListCtrlData>>>()) {
+        for (const auto& row : *rows) {
+          AddRow(row->action, row);
+        }
+      }
       return 0;
     case kMsgGatherCheck:
       return GatherCheck(message);
@@ -27,8 +35,7 @@ int64_t CPreviewReceiver::Handle(CMessage& message, bool& handled) {
   }
 }
 
-void CPreviewReceiver::AddRow(int32_t action, CMessage& message) {
-  auto row = std::static_pointer_cast<CFilesListCtrlData>(message.object);
+void CPreviewReceiver::AddRow(int32_t action, std::shared_ptr<CFilesListCtrlData> row) {
   if (!row) {
     return;
   }

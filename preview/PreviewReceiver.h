@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -29,7 +30,7 @@ class CPreviewReceiver {
   void Reset();
 
  private:
-  void AddRow(int32_t action, CMessage& message);
+  void AddRow(int32_t action, std::shared_ptr<CFilesListCtrlData> row);
   int64_t GatherCheck(const CMessage& message);
 
   CPreviewList& m_list;

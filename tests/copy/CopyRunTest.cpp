@@ -72,8 +72,9 @@ TEST_F(CopyRunTest, GathersTheListFirstAndCopiesWhenItIsDone) {
   ASSERT_NE(done, seen.end());
   ASSERT_NE(setup, seen.end());
   EXPECT_LT(done, setup);
-  EXPECT_EQ(std::count(seen.begin(), seen.end(), kMsgAddItem), 2);
-  EXPECT_EQ(std::find(setup, seen.end(), kMsgAddItem), seen.end());
+  // Rows come in batches, each folder's before the next folder starts.
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), kMsgAddItems), 2);
+  EXPECT_EQ(std::find(setup, seen.end(), kMsgAddItems), seen.end());
   EXPECT_EQ(seen.back(), kMsgCopyDone);
   EXPECT_EQ(m_copy.list.Count(), 2u);
   EXPECT_EQ(m_copy.counts.FilesToCopy(), 2);
@@ -85,7 +86,7 @@ TEST_F(CopyRunTest, GathersTheListFirstAndCopiesWhenItIsDone) {
 TEST_F(CopyRunTest, StoppingTheGatheringCopiesNothingAndHasNoResults) {
   BuildTree(C("src"), {{"a.txt", "a"}, {"b.txt", "b"}, {"sub/c.txt", "c"}});
   m_copy.onMessage = [&](CMessage& message) {
-    if (message.Offset() == kMsgAddItem) {
+    if (message.Offset() == kMsgAddItems) {
       m_copy.run.Stop();
     }
   };
@@ -125,7 +126,7 @@ TEST_F(CopyRunTest, AFinishedPreviewsListIsCopiedAsItStands) {
   // A file added since the preview is not in the list either.
   BuildTree(C("src"), {{"d.txt", "d"}});
   ASSERT_TRUE(m_copy.Copy(Profile(), true));
-  EXPECT_EQ(std::count(m_copy.offsets.begin(), m_copy.offsets.end(), kMsgAddItem), 0);
+  EXPECT_EQ(std::count(m_copy.offsets.begin(), m_copy.offsets.end(), kMsgAddItems), 0);
   EXPECT_EQ(Names(D("dst")), (std::vector<std::string>{"a.txt", "c.txt"}));
   EXPECT_EQ(m_copy.run.Files(), 2);
   EXPECT_TRUE(m_copy.run.HasResults());
