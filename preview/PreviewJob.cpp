@@ -11,6 +11,7 @@
 #include "app/StartUp.h"
 #include "listops/ListData.h"
 #include "platform/DateTime.h"
+#include "platform/FileInfo.h"
 #include "platform/Shell.h"
 #include "platform/TextUtil.h"
 #include "preview/CIStringMap.h"
@@ -293,11 +294,10 @@ int64_t CPreviewJob::CheckStrays(const std::string& sourceFolder,
         (!folder && otherFiles != nullptr && otherFiles->Contains(entry.name))) {
       continue;
     }
-    if (!complete) {
-      platform::CFindFile finder;
-      if (finder.FindFirst(sourceFolder + entry.name)) {
-        continue;
-      }
+    // A name may hold "*" or "?" here: look it up as it is, not as a pattern.
+    if (!complete && platform::GetFileAttributes(sourceFolder + entry.name) !=
+                         platform::kInvalidAttributes) {
+      continue;
     }
     if (folder) {
       if (!platform::EqualsNoCase(entry.name, "~Versions")) {
@@ -316,7 +316,13 @@ int64_t CPreviewJob::CheckStrays(const std::string& sourceFolder,
       firstStrayFile = false;
       strayFolderText = std::make_shared<const std::string>(DisplayFolder(destinationFolder));
     }
-    PostItem(kActionDelete, MakeRow(entry, strayFolderText, kActionDelete));
+    auto row = MakeRow(entry, strayFolderText, kActionDelete);
+    // The destination listing leaves out the stored flags; a listed stray shows them.
+    const uint32_t attributes = platform::GetFileAttributes(path);
+    if (attributes != platform::kInvalidAttributes) {
+      row->SetAttributes(attributes);
+    }
+    PostItem(kActionDelete, std::move(row));
   }
   return straySpace;
 }
