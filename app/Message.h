@@ -67,6 +67,9 @@ class CMessageTarget {
   virtual ~CMessageTarget() = default;
   // Queues the message and returns at once.
   virtual void Post(CMessage message) = 0;
+  // Whether the target wants every message the moment it is posted, rather than in the
+  // deliveries that workers make a few times a second (a test acting mid-step does).
+  virtual bool WantsEachPost() const { return false; }
   // Queues several messages, in order, as one delivery.
   virtual void PostAll(std::vector<CMessage> messages) {
     for (CMessage& message : messages) {

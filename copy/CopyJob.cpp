@@ -8,6 +8,7 @@
 #include "app/Message.h"
 #include "app/Prompter.h"
 #include "app/StartUp.h"
+#include "copy/AttributeWorker.h"
 #include "copy/CompareFiles.h"
 #include "listops/ListData.h"
 #include "listops/PreviewList.h"
@@ -33,9 +34,7 @@ std::string WithBackslash(std::string text) {
   return text;
 }
 
-bool Exists(const std::string& path) {
-  return platform::GetFileAttributes(path) != platform::kInvalidAttributes;
-}
+bool Exists(const std::string& path) { return platform::FileExists(path); }
 
 uint64_t SizeOf(const std::string& path) {
   const auto info = platform::GetFileInfo(path);
@@ -61,11 +60,7 @@ void CCopyJob::SetQueueMode(bool on) {
   m_queueMode = on;
 }
 
-void CCopyJob::Post(CMessage message) {
-  if (m_notifyWnd != nullptr) {
-    m_notifyWnd->Post(std::move(message));
-  }
-}
+void CCopyJob::Post(CMessage message) { m_outbox.Post(std::move(message)); }
 
 uint64_t CCopyJob::RoundUp(uint64_t size) const {
   return RoundUpToCluster(size, m_setup.clusterSize);
@@ -81,9 +76,11 @@ void CCopyJob::CountFolder() {
 }
 
 int32_t CCopyJob::Run() {
-  m_estimate.SetTarget(m_notifyWnd);
+  m_outbox.SetTarget(m_notifyWnd);
+  m_estimate.SetTarget(&m_outbox);
   if (!m_setup.list || !m_setup.filter) {
     Post(CMessage(kMsgCopyDone));
+    m_outbox.Deliver();
     return 0;
   }
   try {
@@ -107,6 +104,10 @@ int32_t CCopyJob::Run() {
     m_versionFolders.RemoveAll();
     m_versionFolderList.clear();
     m_versions = std::make_unique<CFileVersions>(filter.Options().useTwoDigits);
+    // With security copying the attributes go first, in turn, as the security then follows.
+    if (!m_copySecurity) {
+      m_attributes = std::make_unique<CAttributeWorker>(filter);
+    }
 
     const CPreviewList& list = *m_setup.list;
     uint64_t work = 0;
@@ -147,10 +148,15 @@ int32_t CCopyJob::Run() {
     }
   } catch (const std::bad_alloc&) {
     if (m_setup.prompter != nullptr) {
+      m_outbox.Deliver();
       m_setup.prompter->Show(kOutOfMemoryText, EIcon::kStop);
     }
   }
   // What was copied must really be on the disk before the run says it is done.
+  if (m_attributes) {
+    m_attributes->Finish();
+    m_attributes.reset();
+  }
   platform::SyncFileSystem(m_setup.destinationRoot);
   m_setup.search.reset();
   m_setup.filter.reset();
@@ -158,6 +164,7 @@ int32_t CCopyJob::Run() {
   m_versions.reset();
   m_estimate.End();
   Post(CMessage(kMsgCopyDone));
+  m_outbox.Deliver();
   return 0;
 }
 
@@ -182,6 +189,7 @@ bool CCopyJob::ErrorWindow(EWindowKind kind, const std::string& error, const std
     return true;
   }
   bool keepShowing = true;
+  m_outbox.Deliver();  // the window shows where the copy stands while it asks
   const bool goOn = m_setup.errorWindow->Ask(error, reason, path, keepShowing);
   m_keepShowing[kind] = keepShowing;
   if (!goOn) {
@@ -296,15 +304,16 @@ void CCopyJob::CopyItem(const CFilesListCtrlData& row) {
     // new data is complete: try, and report a full drive if it really does not fit.
     tight = true;
   }
+  // The temporary file is made, and held, at once under a fresh name.
   std::string temporary;
-  if (const auto name = platform::GetTempFileName(folder, "BV")) {
-    temporary = *name;
-    platform::DeleteFile(temporary);
+  platform::CFile to;
+  if (to.CreateTemporary(folder, "BV", temporary) != EError::kNone) {
+    temporary.clear();
   }
   std::string error;
   bool diskFull = false;
-  if (!temporary.empty() &&
-      CopyOneFile(source, destination, temporary, versionsFolder, row.name, error, diskFull)) {
+  if (!temporary.empty() && CopyOneFile(source, destination, destinationExists, to, temporary,
+                                        versionsFolder, row.name, error, diskFull)) {
     ++m_filesDone;
     ++m_queueFiles;
     m_freeSpace += static_cast<int64_t>(RoundUp(oldSize)) - static_cast<int64_t>(needed);
@@ -327,6 +336,7 @@ void CCopyJob::CopyItem(const CFilesListCtrlData& row) {
     }
     return;
   }
+  to.Close();
   if (!temporary.empty()) {
     platform::DeleteFile(temporary);
   }
@@ -366,6 +376,7 @@ bool CCopyJob::CopyData(platform::CFile& from, platform::CFile& to, const std::s
           "Do you want to finish copying \"%.259s\" to \"%.259s\"?\n\nClick Cancel to resume "
           "copying files.",
           source.c_str(), destination.c_str());
+      m_outbox.Deliver();
       const EAnswer answer =
           m_setup.prompter != nullptr
               ? m_setup.prompter->Ask(
@@ -434,8 +445,10 @@ bool CCopyJob::DisposeOld(const std::string& destination, const std::string& tem
 }
 
 bool CCopyJob::CopyOneFile(const std::string& source, const std::string& destination,
-                           const std::string& temporary, const std::string& versionsFolder,
-                           const std::string& name, std::string& error, bool& diskFull) {
+                           bool destinationExists, platform::CFile& to,
+                           const std::string& temporary,
+                           const std::string& versionsFolder, const std::string& name,
+                           std::string& error, bool& diskFull) {
   platform::CFile from;
   if (from.Open(source, platform::EAccess::kRead, platform::EShare::kOthersMayRead) !=
       EError::kNone) {
@@ -443,11 +456,14 @@ bool CCopyJob::CopyOneFile(const std::string& source, const std::string& destina
     error = Exists(source) ? "This source file is in use." : "This source file is missing.";
     return false;
   }
-  const bool destinationExists = Exists(destination);
   platform::CFile guard;  // keeps the old destination file from others until it is disposed of
   if (destinationExists) {
     EError locked =
         guard.Open(destination, platform::EAccess::kReadWrite, platform::EShare::kNoSharing);
+    if (locked == EError::kFileNotFound) {
+      destinationExists = false;  // gone meanwhile: nothing to keep from others
+      locked = EError::kNone;
+    }
     if (locked == EError::kAccessDenied &&
         (platform::GetFileAttributes(destination) & platform::kAttrReadOnly) != 0) {
       // A read-only file cannot be opened for writing; reading still shows whether a writer
@@ -459,14 +475,13 @@ bool CCopyJob::CopyOneFile(const std::string& source, const std::string& destina
       return false;
     }
   }
-  platform::CFile to;
-  if (to.Open(temporary, platform::EAccess::kWrite, platform::EShare::kNoSharing,
-              platform::ECreate::kCreateAlways) != EError::kNone) {
-    error = "Could not open a temporary file.";
-    return false;
-  }
   if (!CopyData(from, to, source, destination, error, diskFull)) {
     return false;
+  }
+  // The times go onto the new data before it takes the destination's name (a rename keeps
+  // them); a failure to set them is no failure of the copy.
+  if (const auto times = from.Times()) {
+    to.SetTimes(&times->lastAccess, &times->lastWrite);
   }
   // A file that replaces an older copy must be on the disk before the older copy goes.
   if (destinationExists) {
@@ -509,8 +524,12 @@ bool CCopyJob::CopyOneFile(const std::string& source, const std::string& destina
         destination.c_str());
     return false;
   }
-  m_setup.filter->CopyTimes(source, destination);
-  m_setup.filter->ApplyAttributes(source, destination);
+  // A destination that replaced its old copy by rename kept nothing of it: it is new too.
+  if (m_attributes) {
+    m_attributes->Add(source, destination);
+  } else {
+    m_setup.filter->ApplyAttributes(source, destination, true);
+  }
   return true;
 }
 

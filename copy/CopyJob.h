@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "app/Message.h"
+#include "app/MessageBatcher.h"
 #include "app/ThreadJob.h"
+#include "copy/AttributeWorker.h"
 #include "copy/CopyMsgs.h"
 #include "copy/CopyProgress.h"
 #include "copy/FileVersions.h"
@@ -91,8 +93,9 @@ class CCopyJob : public CThreadJob {
   bool MakeSure(const std::string& folder, CMapCIStringToPtr& done, bool countFolder);
   // `versionsFolder` is empty unless the old destination file is to be kept as a version.
   bool CopyOneFile(const std::string& source, const std::string& destination,
-                   const std::string& temporary, const std::string& versionsFolder,
-                   const std::string& name, std::string& error, bool& diskFull);
+                   bool destinationExists, platform::CFile& to, const std::string& temporary,
+                   const std::string& versionsFolder, const std::string& name, std::string& error,
+                   bool& diskFull);
   bool CopyData(platform::CFile& from, platform::CFile& to, const std::string& source,
                 const std::string& destination, std::string& error, bool& diskFull);
   bool DisposeOld(const std::string& destination, const std::string& temporary,
@@ -120,9 +123,12 @@ class CCopyJob : public CThreadJob {
   int32_t m_queueFolders = 0;
   std::array<bool, 4> m_keepShowing{true, true, true, true};
   CCopyMsgs m_messages;
+  // Posts go out a few times a second; every question first delivers what is held.
+  CMessageBatcher m_outbox;
   CEstCopyTime m_estimate;
   CMapCIStringToPtr m_madeSure;
   CMapCIStringToPtr m_versionFolders;
   std::vector<std::string> m_versionFolderList;  // made by this run, in the order made
   std::unique_ptr<CFileVersions> m_versions;
+  std::unique_ptr<CAttributeWorker> m_attributes;
 };

@@ -10,6 +10,7 @@
 #include "platform/TextUtil.h"
 
 void CEstCopyTime::Post(int64_t seconds) {
+  m_lastPosted = seconds;
   if (m_target != nullptr) {
     m_target->Post(CMessage(kMsgTimeRemaining, seconds));
   }
@@ -39,8 +40,8 @@ void CEstCopyTime::Add(uint64_t units) {
   }
   const uint64_t elapsed = platform::GetTickCountMs() - static_cast<uint64_t>(m_startMs);
   const int64_t seconds = SecondsRemaining(m_total, m_done, elapsed);
-  if (seconds >= 0) {
-    Post(seconds);
+  if (seconds >= 0 && seconds != m_lastPosted) {
+    Post(seconds);  // the text changes only when the seconds do
   }
 }
 

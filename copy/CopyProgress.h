@@ -37,6 +37,7 @@ class CEstCopyTime {
   uint64_t m_total = 0;
   uint64_t m_done = 0;
   int64_t m_startMs = -1;
+  int64_t m_lastPosted = -2;
 };
 
 // "1 hour, 2 minutes, 5 seconds remaining"; -1 gives an empty text.

@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
+#include "platform/FileInfo.h"
 #include "platform/Types.h"
 
 namespace platform {
@@ -35,6 +37,10 @@ class CFile {
 
   EError Open(std::string_view path, EAccess access, EShare share,
               ECreate create = ECreate::kOpenExisting);
+  // Creates and opens "<prefix><4 hex digits>.tmp" (prefix cut to 3 characters), a name that
+  // did not exist in `folder`, for writing; `path` names it. Nobody else can know the name,
+  // so it needs no sharing lock.
+  EError CreateTemporary(std::string_view folder, std::string_view prefix, std::string& path);
   bool IsOpen() const { return m_fd >= 0; }
   void Close();
 
@@ -49,6 +55,9 @@ class CFile {
   EError CopyFrom(CFile& source, void* buffer, size_t size, size_t& done, bool& readFailed);
 
   std::optional<uint64_t> Size() const;
+  // The open file's times, and setting them (null: leave as it is).
+  std::optional<SFileTimes> Times() const;
+  EError SetTimes(const FileTime* lastAccess, const FileTime* lastWrite);
   EError Seek(uint64_t position);
   EError Flush();  // makes the written data durable
 

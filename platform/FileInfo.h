@@ -30,6 +30,9 @@ struct SFileInfo {
 
 std::optional<SFileInfo> GetFileInfo(std::string_view path, EError* error = nullptr);
 
+// Whether something stands at the path (a file or a folder); cheaper than the attributes.
+bool FileExists(std::string_view path);
+
 // kInvalidAttributes when the path cannot be read.
 uint32_t GetFileAttributes(std::string_view path, EError* error = nullptr);
 // Sets R, H, S and A (other bits are ignored). Where the file system keeps no flags, H, S

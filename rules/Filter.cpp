@@ -351,7 +351,8 @@ std::optional<CFilter::SFileDecision> CFilter::DecideFile(std::string_view sourc
   return decision;
 }
 
-void CFilter::ApplyAttributes(std::string_view sourcePath, std::string_view destinationPath) const {
+void CFilter::ApplyAttributes(std::string_view sourcePath, std::string_view destinationPath,
+                              bool freshDestination) const {
   const uint32_t attributes = platform::GetFileAttributes(sourcePath);
   if (attributes == platform::kInvalidAttributes) {
     return;
@@ -368,6 +369,17 @@ void CFilter::ApplyAttributes(std::string_view sourcePath, std::string_view dest
   }
   if (m_settings.copySystemAttribute == 0) {
     given &= ~platform::kAttrSystem;
+  }
+  if (freshDestination) {
+    // A new file is archive-marked and writable, and hidden only by a dot-name.
+    const std::string_view name = LastName(destinationPath);
+    const uint32_t kept = platform::kAttrReadOnly | platform::kAttrHidden |
+                          platform::kAttrSystem | platform::kAttrArchive;
+    const uint32_t fresh =
+        platform::kAttrArchive | (name.starts_with('.') ? platform::kAttrHidden : 0u);
+    if ((given & kept) == fresh) {
+      return;
+    }
   }
   platform::SetFileAttributes(destinationPath, given);
 }

@@ -93,7 +93,10 @@ class CFilter {
   // ---- After a copy ----
   // Clears the source's archive mark when asked, and gives the destination the source's
   // attributes less those the profile does not copy.
-  void ApplyAttributes(std::string_view sourcePath, std::string_view destinationPath) const;
+  // `freshDestination` says the destination was just made with the program's defaults (no
+  // stored flags, writable), so that nothing needs setting when the result matches them.
+  void ApplyAttributes(std::string_view sourcePath, std::string_view destinationPath,
+                       bool freshDestination = false) const;
   // Gives the destination the source's three times; failures are ignored.
   void CopyTimes(std::string_view sourcePath, std::string_view destinationPath) const;
   // Whether the destination must be kept, and why ("read-only, hidden & system").

@@ -9,6 +9,7 @@
 
 #include <utility>
 
+#include "platform/TextUtil.h"
 #include "platform/linux/Posix.h"
 
 namespace platform {
@@ -142,7 +143,7 @@ EError CFile::Open(std::string_view path, EAccess access, EShare share, ECreate 
     close(fd);
     return EError::kAccessDenied;  // folders, devices and pipes are not opened as files
   }
-  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  // O_NONBLOCK only kept a pipe from blocking the open; a regular file ignores it.
   const EError locked = Lock(fd, share == EShare::kNoSharing || writing ? access : EAccess::kRead);
   if (locked != EError::kNone) {
     close(fd);
@@ -157,6 +158,67 @@ EError CFile::Open(std::string_view path, EAccess access, EShare share, ECreate 
   m_fd = fd;
   m_kernelCopy = true;
   return EError::kNone;
+}
+
+EError CFile::CreateTemporary(std::string_view folder, std::string_view prefix,
+                              std::string& path) {
+  Close();
+  std::string base(folder);
+  if (base.empty() || base.back() != '\\') {
+    base.push_back('\\');
+  }
+  base += CutUtf8(prefix, 3);
+  for (uint32_t attempt = 0; attempt < 0xFFFF; ++attempt) {
+    const uint32_t number = posix::NextTempNumber();
+    if (number == 0) {
+      continue;
+    }
+    std::string candidate = base + Format("%04X.tmp", number);
+    EError error = EError::kNone;
+    const auto posixPath = posix::Resolve(candidate, error);
+    if (!posixPath) {
+      return error;
+    }
+    const int fd = open(posixPath->c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) {
+        continue;
+      }
+      return errno == ENOENT ? EError::kPathNotFound : posix::FromErrno(errno);
+    }
+    // No lock: nobody else knows the name yet, and the exclusive create kept it ours.
+    m_fd = fd;
+    m_kernelCopy = true;
+    path = std::move(candidate);
+    return EError::kNone;
+  }
+  return EError::kFileExists;
+}
+
+std::optional<SFileTimes> CFile::Times() const {
+  struct statx extended {};
+  if (m_fd < 0 || statx(m_fd, "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_BTIME, &extended) != 0) {
+    return std::nullopt;
+  }
+  const auto fromStatx = [](const statx_timestamp& t) {
+    return posix::FromTimespec(timespec{static_cast<time_t>(t.tv_sec), static_cast<long>(t.tv_nsec)});
+  };
+  SFileTimes times;
+  times.lastAccess = fromStatx(extended.stx_atime);
+  times.lastWrite = fromStatx(extended.stx_mtime);
+  times.creation =
+      (extended.stx_mask & STATX_BTIME) != 0 ? fromStatx(extended.stx_btime) : times.lastWrite;
+  return times;
+}
+
+EError CFile::SetTimes(const FileTime* lastAccess, const FileTime* lastWrite) {
+  if (m_fd < 0) {
+    return EError::kGeneric;
+  }
+  timespec times[2];
+  times[0] = lastAccess != nullptr ? posix::ToTimespec(*lastAccess) : timespec{0, UTIME_OMIT};
+  times[1] = lastWrite != nullptr ? posix::ToTimespec(*lastWrite) : timespec{0, UTIME_OMIT};
+  return futimens(m_fd, times) == 0 ? EError::kNone : posix::FromErrno(errno);
 }
 
 EError CFile::Read(void* buffer, size_t size, size_t& done) {

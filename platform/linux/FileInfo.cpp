@@ -66,6 +66,13 @@ std::optional<SFileInfo> GetFileInfo(std::string_view path, EError* error) {
   return info;
 }
 
+bool FileExists(std::string_view path) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  struct stat info {};
+  return posixPath && stat(posixPath->c_str(), &info) == 0;
+}
+
 uint32_t GetFileAttributes(std::string_view path, EError* error) {
   EError failure = EError::kNone;
   auto posixPath = posix::Resolve(path, failure);
@@ -125,11 +132,19 @@ EError SetFileAttributes(std::string_view path, uint32_t attributes) {
 }
 
 std::optional<SFileTimes> GetFileTimes(std::string_view path, EError* error) {
-  const auto info = GetFileInfo(path, error);
-  if (!info) {
+  EError failure = EError::kNone;
+  const auto status = Status(path, failure);  // times need no stored flags
+  if (error != nullptr) {
+    *error = failure;
+  }
+  if (!status) {
     return std::nullopt;
   }
-  return info->times;
+  SFileTimes times;
+  times.creation = status->creation;
+  times.lastAccess = posix::FromTimespec(status->info.st_atim);
+  times.lastWrite = posix::FromTimespec(status->info.st_mtim);
+  return times;
 }
 
 EError SetFileTimes(std::string_view path, const FileTime* creation, const FileTime* lastAccess,

@@ -71,11 +71,6 @@ EError MoveAcrossFileSystems(std::string_view from, std::string_view to) {
   return EError::kNone;
 }
 
-std::atomic<uint32_t>& TempCounter() {
-  static std::atomic<uint32_t> counter{static_cast<uint32_t>(
-      (std::chrono::steady_clock::now().time_since_epoch().count() ^ getpid()) & 0xFFFF)};
-  return counter;
-}
 
 }  // namespace
 
@@ -187,7 +182,7 @@ std::optional<std::string> GetTempFileName(std::string_view folder, std::string_
     return report(EError::kPathNotFound);
   }
   for (uint32_t attempt = 0; attempt < 0xFFFF; ++attempt) {
-    const uint32_t number = (TempCounter().fetch_add(1) & 0xFFFF);
+    const uint32_t number = posix::NextTempNumber();
     if (number == 0) {
       continue;
     }

@@ -9,6 +9,7 @@
 #include <sys/syscall.h>
 
 #include <atomic>
+#include <chrono>
 #include <charconv>
 #include <cstring>
 
@@ -27,6 +28,12 @@ bool NoUserAttributes(int error) {
 }
 
 }  // namespace
+
+uint32_t NextTempNumber() {
+  static std::atomic<uint32_t> counter{static_cast<uint32_t>(
+      (std::chrono::steady_clock::now().time_since_epoch().count() ^ getpid()) & 0xFFFF)};
+  return counter.fetch_add(1) & 0xFFFF;
+}
 
 EError FromErrno(int error) {
   switch (error) {

@@ -26,6 +26,9 @@ timespec ToTimespec(FileTime time);
 // The last name of a POSIX or Windows path.
 std::string_view LastName(std::string_view path);
 
+// The next number for a temporary name, shared by everything that makes one.
+uint32_t NextTempNumber();
+
 // The stored attribute record (extended attribute user.brevant.attrib).
 struct SStoredFlags {
   bool hidden = false;

@@ -34,6 +34,7 @@ class CHookedTarget : public CMessageTarget {
  public:
   explicit CHookedTarget(CMessageQueue& queue) : m_queue(queue) {}
   void Post(CMessage message) override;
+  bool WantsEachPost() const override { return true; }
   int64_t Send(CMessage message) override { return m_queue.Send(std::move(message)); }
   // Set before the run starts; called on the posting thread.
   std::function<void(const CMessage&)> onPost;
