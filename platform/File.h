@@ -60,6 +60,9 @@ class CFile {
   EError SetTimes(const FileTime* lastAccess, const FileTime* lastWrite);
   EError Seek(uint64_t position);
   EError Flush();  // makes the written data durable
+  // Starts writing the file's data so far to the disk without waiting for it, so that a
+  // later flush finds little left to do.
+  void StartWriteback();
 
  private:
   int m_fd = -1;

@@ -301,6 +301,12 @@ EError CFile::Seek(uint64_t position) {
                                                                  : EError::kNone;
 }
 
+void CFile::StartWriteback() {
+  if (m_fd >= 0) {
+    sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+  }
+}
+
 EError CFile::Flush() {
   if (m_fd < 0) {
     return EError::kGeneric;
