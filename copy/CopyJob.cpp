@@ -34,7 +34,9 @@ std::string WithBackslash(std::string text) {
   return text;
 }
 
-bool Exists(const std::string& path) { return platform::FileExists(path); }
+bool Exists(const std::string& path) {
+  return platform::FileExists(path);
+}
 
 uint64_t SizeOf(const std::string& path) {
   const auto info = platform::GetFileInfo(path);
@@ -60,7 +62,9 @@ void CCopyJob::SetQueueMode(bool on) {
   m_queueMode = on;
 }
 
-void CCopyJob::Post(CMessage message) { m_outbox.Post(std::move(message)); }
+void CCopyJob::Post(CMessage message) {
+  m_outbox.Post(std::move(message));
+}
 
 uint64_t CCopyJob::RoundUp(uint64_t size) const {
   return RoundUpToCluster(size, m_setup.clusterSize);
@@ -452,9 +456,8 @@ bool CCopyJob::DisposeOld(const std::string& destination, const std::string& tem
 
 bool CCopyJob::CopyOneFile(const std::string& source, const std::string& destination,
                            bool destinationExists, platform::CFile& to,
-                           const std::string& temporary,
-                           const std::string& versionsFolder, const std::string& name,
-                           std::string& error, bool& diskFull) {
+                           const std::string& temporary, const std::string& versionsFolder,
+                           const std::string& name, std::string& error, bool& diskFull) {
   platform::CFile from;
   if (from.Open(source, platform::EAccess::kRead, platform::EShare::kOthersMayRead) !=
       EError::kNone) {

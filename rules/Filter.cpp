@@ -373,8 +373,8 @@ void CFilter::ApplyAttributes(std::string_view sourcePath, std::string_view dest
   if (freshDestination) {
     // A new file is archive-marked and writable, and hidden only by a dot-name.
     const std::string_view name = LastName(destinationPath);
-    const uint32_t kept = platform::kAttrReadOnly | platform::kAttrHidden |
-                          platform::kAttrSystem | platform::kAttrArchive;
+    const uint32_t kept = platform::kAttrReadOnly | platform::kAttrHidden | platform::kAttrSystem |
+                          platform::kAttrArchive;
     const uint32_t fresh =
         platform::kAttrArchive | (name.starts_with('.') ? platform::kAttrHidden : 0u);
     if ((given & kept) == fresh) {

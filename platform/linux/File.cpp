@@ -160,8 +160,7 @@ EError CFile::Open(std::string_view path, EAccess access, EShare share, ECreate 
   return EError::kNone;
 }
 
-EError CFile::CreateTemporary(std::string_view folder, std::string_view prefix,
-                              std::string& path) {
+EError CFile::CreateTemporary(std::string_view folder, std::string_view prefix, std::string& path) {
   Close();
   std::string base(folder);
   if (base.empty() || base.back() != '\\') {
@@ -201,7 +200,8 @@ std::optional<SFileTimes> CFile::Times() const {
     return std::nullopt;
   }
   const auto fromStatx = [](const statx_timestamp& t) {
-    return posix::FromTimespec(timespec{static_cast<time_t>(t.tv_sec), static_cast<long>(t.tv_nsec)});
+    return posix::FromTimespec(
+        timespec{static_cast<time_t>(t.tv_sec), static_cast<long>(t.tv_nsec)});
   };
   SFileTimes times;
   times.lastAccess = fromStatx(extended.stx_atime);

@@ -71,7 +71,6 @@ EError MoveAcrossFileSystems(std::string_view from, std::string_view to) {
   return EError::kNone;
 }
 
-
 }  // namespace
 
 EError MoveFile(std::string_view from, std::string_view to) {
