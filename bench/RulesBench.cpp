@@ -9,6 +9,7 @@
 #include "platform/DateTime.h"
 #include "platform/DriveMap.h"
 #include "platform/FileFind.h"
+#include "preview/DestinationIndex.h"
 #include "profile/SettingsState.h"
 #include "rules/Filter.h"
 #include "rules/MatchPattern.h"
@@ -62,11 +63,17 @@ void DecideOneFile(benchmark::State& state) {
   platform::CFindFile finder;
   finder.FindFirst("C:\\src\\photos\\IMG_0001.JPG");
   const platform::SFindData file = finder.Data();
+  CDestinationIndex index;
+  index.List("C:\\dst\\photos\\");
+  const bool listed = state.range(0) != 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(filter.DecideFile("C:\\src\\photos\\", file, false));
+    benchmark::DoNotOptimize(
+        filter.DecideFile("C:\\src\\photos\\", file, false, listed ? &index : nullptr));
   }
   std::filesystem::remove_all(root);
 }
-BENCHMARK(DecideOneFile);
+// 0: the destination looked up on its own; 1: looked up in its folder's listing, as the
+// preview does.
+BENCHMARK(DecideOneFile)->Arg(0)->Arg(1);
 
 }  // namespace
