@@ -13,6 +13,7 @@
 
 #include "platform/DebugMessages.h"
 #include "platform/Types.h"
+#include "platform/linux/Posix.h"
 #include "platform/linux/Sysfs.h"
 
 namespace platform {
@@ -132,23 +133,7 @@ bool HasDotStep(std::string_view path) {
 // The names of a relative path with "." and ".." applied (never above the start), joined
 // with '/'; a trailing separator is kept.
 std::string ApplyDotSteps(std::string_view path) {
-  std::vector<std::string_view> names;
-  size_t start = 0;
-  while (start <= path.size()) {
-    size_t end = start;
-    while (end < path.size() && !IsPathSeparator(path[end])) {
-      ++end;
-    }
-    const std::string_view name = path.substr(start, end - start);
-    if (name == "..") {
-      if (!names.empty()) {
-        names.pop_back();
-      }
-    } else if (!name.empty() && name != ".") {
-      names.push_back(name);
-    }
-    start = end + 1;
-  }
+  const std::vector<std::string_view> names = posix::NamesWithoutDots(path);
   std::string out;
   for (const std::string_view name : names) {
     if (!out.empty()) {

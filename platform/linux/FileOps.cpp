@@ -71,28 +71,41 @@ EError MoveAcrossFileSystems(std::string_view from, std::string_view to) {
   return EError::kNone;
 }
 
+// Both paths of a move in POSIX form.
+EError ResolveBoth(std::string_view from, std::string_view to, std::string& source,
+                   std::string& target) {
+  EError error = EError::kNone;
+  auto resolvedSource = posix::Resolve(from, error);
+  if (!resolvedSource) {
+    return error;
+  }
+  auto resolvedTarget = posix::Resolve(to, error);
+  if (!resolvedTarget) {
+    return error;
+  }
+  source = std::move(*resolvedSource);
+  target = std::move(*resolvedTarget);
+  return EError::kNone;
+}
+
 }  // namespace
 
 EError MoveFile(std::string_view from, std::string_view to) {
-  EError error = EError::kNone;
-  const auto source = posix::Resolve(from, error);
-  if (!source) {
+  std::string source;
+  std::string target;
+  if (const EError error = ResolveBoth(from, to, source, target); error != EError::kNone) {
     return error;
   }
-  const auto target = posix::Resolve(to, error);
-  if (!target) {
-    return error;
-  }
-  if (renameat2(AT_FDCWD, source->c_str(), AT_FDCWD, target->c_str(), RENAME_NOREPLACE) == 0) {
+  if (renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
     return EError::kNone;
   }
   if (errno == EINVAL || errno == ENOSYS) {
     // The file system does not offer the no-replace rename: check, then rename.
     struct stat info {};
-    if (lstat(target->c_str(), &info) == 0) {
+    if (lstat(target.c_str(), &info) == 0) {
       return EError::kAlreadyExists;
     }
-    if (rename(source->c_str(), target->c_str()) == 0) {
+    if (rename(source.c_str(), target.c_str()) == 0) {
       return EError::kNone;
     }
   }
@@ -103,16 +116,12 @@ EError MoveFile(std::string_view from, std::string_view to) {
 }
 
 EError ReplaceFile(std::string_view from, std::string_view to) {
-  EError error = EError::kNone;
-  const auto source = posix::Resolve(from, error);
-  if (!source) {
+  std::string source;
+  std::string target;
+  if (const EError error = ResolveBoth(from, to, source, target); error != EError::kNone) {
     return error;
   }
-  const auto target = posix::Resolve(to, error);
-  if (!target) {
-    return error;
-  }
-  return rename(source->c_str(), target->c_str()) == 0 ? EError::kNone : posix::FromErrno(errno);
+  return rename(source.c_str(), target.c_str()) == 0 ? EError::kNone : posix::FromErrno(errno);
 }
 
 EError DeleteFile(std::string_view path) {

@@ -17,23 +17,7 @@ namespace {
 // Applies "." and ".." to the names after a prefix ("C:\" or "\\server\share\") and joins
 // them with single backslashes; a trailing separator is kept.
 std::string Normalize(std::string_view prefix, std::string_view rest) {
-  std::vector<std::string_view> names;
-  size_t start = 0;
-  while (start <= rest.size()) {
-    size_t end = rest.find_first_of("\\/", start);
-    if (end == std::string_view::npos) {
-      end = rest.size();
-    }
-    const std::string_view name = rest.substr(start, end - start);
-    if (name == "..") {
-      if (!names.empty()) {
-        names.pop_back();
-      }
-    } else if (!name.empty() && name != ".") {
-      names.push_back(name);
-    }
-    start = end + 1;
-  }
+  const std::vector<std::string_view> names = posix::NamesWithoutDots(rest);
   std::string out(prefix);
   for (size_t i = 0; i < names.size(); ++i) {
     if (i > 0) {

@@ -112,6 +112,27 @@ std::string_view LastName(std::string_view path) {
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+std::vector<std::string_view> NamesWithoutDots(std::string_view path) {
+  std::vector<std::string_view> names;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find_first_of("\\/", start);
+    if (end == std::string_view::npos) {
+      end = path.size();
+    }
+    const std::string_view name = path.substr(start, end - start);
+    if (name == "..") {
+      if (!names.empty()) {
+        names.pop_back();
+      }
+    } else if (!name.empty() && name != ".") {
+      names.push_back(name);
+    }
+    start = end + 1;
+  }
+  return names;
+}
+
 // The record is text: the letters H and S for the stored flags, then, when the archive mark
 // was cleared, "|" with the last-write time and "|" with the size it was cleared at.
 namespace {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Types.h"
 
@@ -25,6 +26,10 @@ timespec ToTimespec(FileTime time);
 
 // The last name of a POSIX or Windows path.
 std::string_view LastName(std::string_view path);
+
+// The names of a relative path split at either separator, with "." and ".." applied (never
+// above the start) and empty names dropped.
+std::vector<std::string_view> NamesWithoutDots(std::string_view path);
 
 // The next number for a temporary name, shared by everything that makes one.
 uint32_t NextTempNumber();
