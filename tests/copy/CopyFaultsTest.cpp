@@ -25,6 +25,7 @@
 
 namespace {
 
+using copy_test::HasTemporaryName;
 using copy_test::kNewTime;
 using copy_test::kOldTime;
 using copy_test::Names;
@@ -39,23 +40,8 @@ using testing_support::ReadFile;
 
 constexpr uint64_t kMiB = 1048576;
 
-bool AnyTemporary(const std::string& posixFolder) {
-  for (const std::string& name : Names(posixFolder)) {
-    if (name.starts_with("BV") && name.ends_with(".tmp")) {
-      return true;
-    }
-  }
-  return false;
-}
-
-class CopyFaults : public ::testing::Test {
+class CopyFaults : public copy_test::CopyTreeTest {
  protected:
-  std::string Src(const std::string& relative = {}) const {
-    return m_sandbox.Root() + "/c/src" + (relative.empty() ? "" : "/" + relative);
-  }
-  std::string Dst(const std::string& relative = {}) const {
-    return m_sandbox.Root() + "/d/dst" + (relative.empty() ? "" : "/" + relative);
-  }
   // Three old versions of a.txt, oldest first.
   void ThreeVersions() {
     for (int i = 1; i <= 3; ++i) {
@@ -71,9 +57,6 @@ class CopyFaults : public ::testing::Test {
                 "version " + std::to_string(i));
     }
   }
-
-  CTestSandbox m_sandbox;
-  SCopyHarness m_copy;
 };
 
 TEST_F(CopyFaults, ALockedDestinationIsInUseAndKeepsItsDataAndVersions) {
@@ -92,7 +75,7 @@ TEST_F(CopyFaults, ALockedDestinationIsInUseAndKeepsItsDataAndVersions) {
   EXPECT_EQ(failed[0].path, "C:\\src\\a.txt");
   holder.Close();
   EXPECT_EQ(ReadFile(Dst("a.txt")), "old");
-  EXPECT_FALSE(AnyTemporary(Dst()));
+  EXPECT_FALSE(HasTemporaryName(Names(Dst())));
   ExpectThreeVersionsUntouched();
   EXPECT_EQ(m_copy.run.Files(), 0);
 }
@@ -303,7 +286,7 @@ TEST_F(StopMidFile, AFileToFinishThatFailsStillEndsTheCopy) {
   EXPECT_TRUE(m_copy.run.Stopped());
   // The user asked to stop after this file: the later files are not copied.
   EXPECT_FALSE(Exists(Dst("later")));
-  EXPECT_FALSE(AnyTemporary(Dst()));
+  EXPECT_FALSE(HasTemporaryName(Names(Dst())));
 }
 
 TEST_F(StopMidFile, TheFinishedFileGetsItsSecuritySettings) {

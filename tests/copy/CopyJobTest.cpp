@@ -16,6 +16,7 @@
 
 namespace {
 
+using copy_test::HasTemporaryName;
 using copy_test::kNewTime;
 using copy_test::kOldTime;
 using copy_test::Names;
@@ -29,33 +30,11 @@ using testing_support::CTestSandbox;
 using testing_support::Exists;
 using testing_support::ReadFile;
 
-bool IsTemporaryName(const std::string& name) {
-  return name.size() == 10 && name.starts_with("BV") && name.ends_with(".tmp");
-}
-
-bool AnyTemporary(const std::vector<std::string>& names) {
-  for (const std::string& name : names) {
-    if (IsTemporaryName(name)) {
-      return true;
-    }
-  }
-  return false;
-}
-
-class CopyJobTest : public ::testing::Test {
+class CopyJobTest : public copy_test::CopyTreeTest {
  protected:
-  std::string Src(const std::string& relative = {}) const {
-    return m_sandbox.Root() + "/c/src" + (relative.empty() ? "" : "/" + relative);
-  }
-  std::string Dst(const std::string& relative = {}) const {
-    return m_sandbox.Root() + "/d/dst" + (relative.empty() ? "" : "/" + relative);
-  }
   uint32_t Attributes(const std::string& windowsPath) const {
     return platform::GetFileAttributes(windowsPath);
   }
-
-  CTestSandbox m_sandbox;
-  SCopyHarness m_copy;
 };
 
 TEST_F(CopyJobTest, CopiesATreeAndCountsWhatItDid) {
@@ -105,7 +84,7 @@ TEST_F(CopyJobTest, DataGoesIntoATemporaryFileThatIsRenamedOnlyWhenComplete) {
   ASSERT_EQ(during.size(), 2u);
   for (size_t i = 0; i < during.size(); ++i) {
     // A temporary file, and the file itself not yet there (or still the old copy).
-    EXPECT_TRUE(AnyTemporary(during[i])) << seenFor[i];
+    EXPECT_TRUE(HasTemporaryName(during[i])) << seenFor[i];
     if (seenFor[i] == "new.bin") {
       EXPECT_EQ(std::count(during[i].begin(), during[i].end(), "new.bin"), 0);
     }

@@ -86,6 +86,12 @@ std::vector<std::string> Names(const std::string& posixFolder) {
   return names;
 }
 
+bool HasTemporaryName(const std::vector<std::string>& names) {
+  return std::any_of(names.begin(), names.end(), [](const std::string& name) {
+    return name.size() == 10 && name.starts_with("BV") && name.ends_with(".tmp");
+  });
+}
+
 std::string Pattern(size_t size, char seed) {
   std::string text(size, '\0');
   for (size_t i = 0; i < size; ++i) {

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 Brevant developers
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -17,6 +19,7 @@
 #include "platform/Types.h"
 #include "preview/PreviewCounts.h"
 #include "profile/SettingsState.h"
+#include "tests/support/TestSandbox.h"
 
 namespace copy_test {
 
@@ -79,10 +82,27 @@ std::vector<SCopyMsg> OfKind(const CCopyMsgs& messages, int32_t kind);
 
 // The names in a POSIX folder, sorted.
 std::vector<std::string> Names(const std::string& posixFolder);
+// Whether one of the names is a copy's temporary file.
+bool HasTemporaryName(const std::vector<std::string>& names);
 // A text of `size` bytes whose content depends on `seed`.
 std::string Pattern(size_t size, char seed);
 // Gives a POSIX file a last-write time.
 void SetWriteTime(const std::string& posixPath, platform::FileTime time);
 platform::FileTime WriteTime(const std::string& posixPath);
+
+// A sandbox with a source folder on drive C: and a destination folder on drive D:, as
+// Profile() names them, and a harness to copy between them.
+class CopyTreeTest : public ::testing::Test {
+ protected:
+  std::string Src(const std::string& relative = {}) const {
+    return m_sandbox.Root() + "/c/src" + (relative.empty() ? "" : "/" + relative);
+  }
+  std::string Dst(const std::string& relative = {}) const {
+    return m_sandbox.Root() + "/d/dst" + (relative.empty() ? "" : "/" + relative);
+  }
+
+  testing_support::CTestSandbox m_sandbox;
+  SCopyHarness m_copy;
+};
 
 }  // namespace copy_test
