@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Brevant developers
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,9 +16,8 @@
 #include <vector>
 
 #include "profile/DataFile.h"
+#include "tests/cli/CliProcess.h"
 #include "tests/support/TestSandbox.h"
-
-extern char** environ;
 
 namespace {
 
@@ -32,11 +29,7 @@ using testing_support::ReadFile;
 constexpr platform::FileTime kOldTime = (11644473600ULL + 1577836800ULL) * 10000000ULL;
 constexpr platform::FileTime kNewTime = (11644473600ULL + 1609459200ULL) * 10000000ULL;
 
-struct SCliResult {
-  int status = -1;  // the exit status; -1 when the runner did not exit normally
-  std::string out;
-  std::string err;
-};
+using cli_test::SCliResult;
 
 std::string Contents(size_t size, unsigned seed) {
   std::string text(size, '\0');
@@ -68,42 +61,10 @@ class CliCopy : public ::testing::Test {
     return m_sandbox.Root() + "/d/" + name;
   }
 
-  // Starts the runner with the sandbox's environment (HOME, XDG folders, drive map), its
-  // output going to files of the sandbox.
   pid_t Start(const std::vector<std::string>& arguments) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, OutPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 2, ErrPath().c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    std::vector<std::string> all{BREVANT_CLI};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& argument : all) {
-      argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-      pid = -1;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    return cli_test::StartCli(arguments, OutPath(), ErrPath());
   }
-
-  SCliResult Finish(pid_t pid) {
-    SCliResult result;
-    int status = 0;
-    if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
-      result.status = WEXITSTATUS(status);
-    }
-    result.out = ReadFile(OutPath());
-    result.err = ReadFile(ErrPath());
-    return result;
-  }
-
+  SCliResult Finish(pid_t pid) { return cli_test::FinishCli(pid, OutPath(), ErrPath()); }
   SCliResult Run(const std::vector<std::string>& arguments) { return Finish(Start(arguments)); }
 
   std::string OutPath() const { return m_sandbox.Root() + "/cli.out"; }

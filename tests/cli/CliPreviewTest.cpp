@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Brevant developers
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <fstream>
 #include <set>
@@ -13,20 +10,15 @@
 
 #include "platform/DateTime.h"
 #include "profile/DataFile.h"
+#include "tests/cli/CliProcess.h"
 #include "tests/support/TestSandbox.h"
-
-extern char** environ;
 
 namespace {
 
 using testing::HasSubstr;
 using testing_support::BuildTree;
 
-struct SCliResult {
-  int status = -1;  // the exit status; -1 when the runner did not exit normally
-  std::string out;
-  std::string err;
-};
+using cli_test::SCliResult;
 
 platform::FileTime LocalTime(int year, int month, int day, int hour = 12) {
   platform::FileTime time = 0;
@@ -98,38 +90,12 @@ class CliPreview : public ::testing::Test {
   std::string Source() const { return m_sandbox.CRoot() + "/src"; }
   std::string Destination() const { return m_sandbox.Root() + "/d/dst"; }
 
-  // Runs the runner with the sandbox's environment (HOME, XDG folders, drive map).
   SCliResult Run(const std::vector<std::string>& arguments) {
     const std::string outPath = m_sandbox.Root() + "/cli.out";
     const std::string errPath = m_sandbox.Root() + "/cli.err";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    std::vector<std::string> all{BREVANT_CLI};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& argument : all) {
-      argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    SCliResult result;
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, BREVANT_CLI, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    EXPECT_EQ(spawned, 0);
-    if (spawned != 0) {
-      return result;
-    }
-    int status = 0;
-    EXPECT_EQ(waitpid(pid, &status, 0), pid);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = testing_support::ReadFile(outPath);
-    result.err = testing_support::ReadFile(errPath);
-    return result;
+    const pid_t pid = cli_test::StartCli(arguments, outPath, errPath);
+    EXPECT_GT(pid, 0);
+    return cli_test::FinishCli(pid, outPath, errPath);
   }
 
   // The listed files as "folder\name" texts, from the comma-separated output.
