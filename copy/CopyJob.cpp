@@ -26,12 +26,18 @@ using platform::EError;
 
 constexpr const char* kCopyingText = "Status: Copying files...";
 constexpr const char* kComparingText = "Status: Copying and comparing files...";
+constexpr const char* kNotWrittenText = "Could not write the copied files to the disk.";
 
 std::string WithBackslash(std::string text) {
   if (text.empty() || text.back() != '\\') {
     text.push_back('\\');
   }
   return text;
+}
+
+// A folder path as messages show it: without its last backslash, unless it is a drive root.
+std::string WithoutBackslash(const std::string& path) {
+  return path.size() > 3 && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
 }
 
 bool Exists(const std::string& path) {
@@ -161,7 +167,10 @@ int32_t CCopyJob::Run() {
     m_attributes->Finish();
     m_attributes.reset();
   }
-  platform::SyncFileSystem(m_setup.destinationRoot);
+  if (platform::SyncFileSystem(m_setup.destinationRoot) != EError::kNone && m_filesDone > 0) {
+    // The copies may not be on the disk after all: that must not pass as success.
+    m_messages.Add(kMsgNotCopied, kNotWrittenText, WithoutBackslash(m_setup.destinationRoot));
+  }
   m_setup.search.reset();
   m_setup.filter.reset();
   m_setup.buffer = std::vector<char>();
@@ -206,8 +215,7 @@ bool CCopyJob::MakeFolder(const std::string& path) {
   if (CreateFolderPath(path)) {
     return true;
   }
-  const std::string shown =
-      path.size() > 3 && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
+  const std::string shown = WithoutBackslash(path);
   if (!m_messages.Contains(kMsgFolderFailed, "", shown)) {
     m_messages.Add(kMsgFolderFailed, "", shown);
     ErrorWindow(kFolderWindow, "Could not create a folder.", "", shown);

@@ -58,6 +58,21 @@ TEST_F(CopyJobTest, CopiesATreeAndCountsWhatItDid) {
   EXPECT_EQ(m_copy.statusTexts, (std::vector<std::string>{"Status: Copying files..."}));
 }
 
+TEST_F(CopyJobTest, CopiesThatCannotBeMadeDurableAtTheEndAreReported) {
+  BuildTree(Src(), {{"a.txt", "alpha"}});
+  // The destination goes away once the file is in place: the closing sync cannot reach it.
+  m_copy.target.onPost = [&](const CMessage& message) {
+    if (message.Offset() == kMsgItemDone) {
+      std::filesystem::remove_all(Dst());
+    }
+  };
+  ASSERT_TRUE(m_copy.Copy(Profile()));
+  const auto failed = OfKind(m_copy.run.Messages(), kMsgNotCopied);
+  ASSERT_EQ(failed.size(), 1u);
+  EXPECT_EQ(failed[0].path, "D:\\dst");
+  EXPECT_EQ(failed[0].reason, "Could not write the copied files to the disk.");
+}
+
 TEST_F(CopyJobTest, DataGoesIntoATemporaryFileThatIsRenamedOnlyWhenComplete) {
   BuildTree(Src(), {{"new.bin", Pattern(200000, 'n'), kNewTime},
                     {"old.bin", Pattern(200000, 'o'), kNewTime}});
