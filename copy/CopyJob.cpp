@@ -331,13 +331,15 @@ void CCopyJob::CopyItem(const CFilesListCtrlData& row) {
     m_freeSpace += static_cast<int64_t>(RoundUp(oldSize)) - static_cast<int64_t>(needed);
     Post(CMessage(kMsgItemDone));
     m_estimate.Add(CEstCopyTime::kFileUnits);
-    if (m_verify) {
-      const std::string difference = CompareFileContents(source, destination);
-      if (!difference.empty()) {
-        m_messages.Add(kMsgCompareFailed, difference, source);
-        ErrorWindow(kCompareWindow, "The copied file does not match its source file.", difference,
-                    source);
-      }
+    const std::string difference = m_verify ? CompareFileContents(source, destination) : "";
+    if (difference.empty()) {
+      HandOverAttributes(source, destination);
+    } else {
+      // A copy that does not match leaves its source archive-marked, so that the next run
+      // copies it again.
+      m_messages.Add(kMsgCompareFailed, difference, source);
+      ErrorWindow(kCompareWindow, "The copied file does not match its source file.", difference,
+                  source);
     }
     // The file is in place: it gets its security settings even when the copy stops now.
     if (m_copySecurity) {
@@ -541,13 +543,16 @@ bool CCopyJob::CopyOneFile(const std::string& source, const std::string& destina
         destination.c_str());
     return false;
   }
+  return true;
+}
+
+void CCopyJob::HandOverAttributes(const std::string& source, const std::string& destination) {
   // A destination that replaced its old copy by rename kept nothing of it: it is new too.
   if (m_attributes) {
     m_attributes->Add(source, destination);
   } else {
     m_setup.filter->ApplyAttributes(source, destination, true);
   }
-  return true;
 }
 
 void CCopyJob::CopySecurity(const std::string& source, const std::string& destination) {

@@ -100,6 +100,7 @@ class CCopyJob : public CThreadJob {
                 const std::string& destination, std::string& error, bool& diskFull);
   bool DisposeOld(const std::string& destination, const std::string& temporary,
                   const std::string& renameTo, std::string& error, bool& replaced);
+  void HandOverAttributes(const std::string& source, const std::string& destination);
   void CopySecurity(const std::string& source, const std::string& destination);
   // The error window, when it is to be shown; false when the user chose to stop.
   bool ErrorWindow(EWindowKind kind, const std::string& error, const std::string& reason,

@@ -219,6 +219,9 @@ TEST_F(CopyJobTest, VerifyingPassesGoodCopiesAndCatchesADifference) {
   EXPECT_EQ(compared[0].reason, "Files differ.");
   EXPECT_EQ(m_copy.run.Messages().Total(), 1);
   EXPECT_EQ(ReadFile(Dst("good.txt")), Pattern(9000, 'g'));
+  // Only the good copy counts as backed up: the bad one's source stays archive-marked.
+  EXPECT_EQ(Attributes("C:\\src\\good.txt") & platform::kAttrArchive, 0u);
+  EXPECT_NE(Attributes("C:\\src\\sub\\bad.txt") & platform::kAttrArchive, 0u);
 }
 
 TEST_F(CopyJobTest, TheReplacedFileIsKeptAsTheNextVersion) {
