@@ -259,9 +259,14 @@ EError CFile::CopyFrom(CFile& source, void* buffer, size_t size, size_t& done, b
   if (m_kernelCopy) {
     while (true) {
       const ssize_t copied = copy_file_range(source.m_fd, nullptr, m_fd, nullptr, size, 0);
-      if (copied >= 0) {
+      if (copied > 0) {
         done = static_cast<size_t>(copied);
         return EError::kNone;
+      }
+      if (copied == 0) {
+        // Nothing copied is not always the end: some file systems and kernels give 0 where a
+        // plain read still has data. The read below tells.
+        break;
       }
       if (errno == EINTR) {
         continue;

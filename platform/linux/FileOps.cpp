@@ -21,6 +21,24 @@ namespace platform {
 
 namespace {
 
+// Makes a file's name in its folder durable, so that a crash cannot take it back.
+EError SyncFolderOf(std::string_view path) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  if (!posixPath) {
+    return error;
+  }
+  const std::string folder = posixPath->substr(0, posixPath->find_last_of('/') + 1);
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    return posix::FromErrno(errno);
+  }
+  const int result = fsync(fd);
+  const int saved = errno;
+  close(fd);
+  return result == 0 ? EError::kNone : posix::FromErrno(saved);
+}
+
 // Copies a file to a new name on another file system, then deletes the original: the move
 // that a rename cannot do. The original goes only once the copy is complete and durable.
 EError MoveAcrossFileSystems(std::string_view from, std::string_view to) {
@@ -58,6 +76,10 @@ EError MoveAcrossFileSystems(std::string_view from, std::string_view to) {
   }
   SetFileTimes(to, nullptr, &info->times.lastAccess, &info->times.lastWrite);
   SetFileAttributes(to, info->attributes & ~kAttrReadOnly);
+  error = SyncFolderOf(to);
+  if (error != EError::kNone) {
+    return error;  // both copies stay rather than risk neither
+  }
   error = DeleteFile(from);
   if (error == EError::kAccessDenied && (info->attributes & kAttrReadOnly) != 0) {
     SetFileAttributes(from, info->attributes & ~kAttrReadOnly);

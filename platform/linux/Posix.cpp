@@ -156,10 +156,14 @@ SStoredFlags ReadStoredFlagsAt(int folderFd, const char* name, const std::string
     char buffer[128];
     SXattrArgs args{reinterpret_cast<uint64_t>(buffer), sizeof buffer, 0};
     const long length = syscall(kSysGetxattrat, folderFd, name, 0, kFlagsName, &args, sizeof args);
-    if (length >= 0 || errno != ENOSYS) {
+    if (length >= 0 || (errno != ENOSYS && errno != EPERM)) {
       return ParseStoredFlags(buffer, length);
     }
-    g_noGetxattrat = true;
+    // A sandbox may refuse a call it does not know with EPERM: ask by path instead, this
+    // once (a file can give EPERM too).
+    if (errno == ENOSYS) {
+      g_noGetxattrat = true;
+    }
   }
   return ReadStoredFlags(posixPath);
 }
