@@ -351,9 +351,10 @@ void CCopyJob::CopyItem(const CFilesListCtrlData& row) {
     return;
   }
   to.Close();
-  if (!temporary.empty()) {
+  if (!temporary.empty() && !m_keepTemporary) {
     platform::DeleteFile(temporary);
   }
+  m_keepTemporary = false;
   Post(CMessage(kMsgFileFailed));
   if (m_stop != 0) {
     return;  // abandoned at the user's word: no failure
@@ -541,9 +542,18 @@ bool CCopyJob::CopyOneFile(const std::string& source, const std::string& destina
     error = platform::Format(
         "Could not rename the temporary file to the destination filename: \"%.259s\"",
         destination.c_str());
+    if (destinationExists && !RestoreOld(destination, renameTo)) {
+      // The old copy has gone aside and cannot come back: the new data is all that is left.
+      m_keepTemporary = true;
+      error += platform::Format(" The new copy is kept as \"%.259s\".", temporary.c_str());
+    }
     return false;
   }
   return true;
+}
+
+bool CCopyJob::RestoreOld(const std::string& destination, const std::string& renameTo) {
+  return !renameTo.empty() && platform::MoveFile(renameTo, destination) == EError::kNone;
 }
 
 void CCopyJob::HandOverAttributes(const std::string& source, const std::string& destination) {

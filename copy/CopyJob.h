@@ -100,6 +100,7 @@ class CCopyJob : public CThreadJob {
                 const std::string& destination, std::string& error, bool& diskFull);
   bool DisposeOld(const std::string& destination, const std::string& temporary,
                   const std::string& renameTo, std::string& error, bool& replaced);
+  bool RestoreOld(const std::string& destination, const std::string& renameTo);
   void HandOverAttributes(const std::string& source, const std::string& destination);
   void CopySecurity(const std::string& source, const std::string& destination);
   // The error window, when it is to be shown; false when the user chose to stop.
@@ -117,6 +118,7 @@ class CCopyJob : public CThreadJob {
   bool m_verify = false;
   bool m_copySecurity = false;
   bool m_finishThenStop = false;
+  bool m_keepTemporary = false;  // a failed file whose temporary file holds the only copy
   bool m_destinationFixed = false;
   int64_t m_freeSpace = 0;
   static constexpr uint64_t kWritebackStep = 16 * 1048576;
