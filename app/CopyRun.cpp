@@ -54,7 +54,9 @@ void CCopyRun::Suspend(bool on) {
 }
 
 bool CCopyRun::Begin(CSettingsState& settings, bool previewed) {
-  m_elapsed.Restart();
+  if (!m_queueRun) {
+    m_elapsed.Restart();  // a queue's time runs from its first profile
+  }
   m_finished = false;
   m_stopped = false;
   m_hasResults = false;
@@ -82,7 +84,6 @@ bool CCopyRun::Begin(CSettingsState& settings, bool previewed) {
     copy.destinationRoot = prepared.destination;
     copy.clusterSize = prepared.drives.destCluster;
     copy.copyMode = loaded.copyMode;
-    copy.search = std::make_unique<CFileSearch>(prepared.source);
     copy.filter = std::move(rules.filter);
     copy.freeSpace = static_cast<int64_t>(prepared.drives.destFree);
     copy.prompter = &m_prompter;
@@ -100,7 +101,7 @@ bool CCopyRun::Begin(CSettingsState& settings, bool previewed) {
     SPreviewSetup gather =
         MakePreviewSetup(loaded, m_options, prepared, &m_target, false, &m_prompter);
     m_previewJob.SetUp(std::move(gather));
-    return m_previewJob.Start(&m_target, 0);
+    return StartedOrReported(m_previewJob.Start(&m_target, 0));
   } catch (const std::bad_alloc&) {
     m_prompter.Show(kOutOfMemoryText, EIcon::kStop);
     return false;
@@ -118,12 +119,16 @@ bool CCopyRun::StartCopyJob() {
     return false;
   }
   copy.buffer = std::move(*buffer);
-  copy.filesTotal = m_counts.FilesToCopy() + m_counts.FilesToDelete();
-  copy.foldersTotal = m_counts.FolderEntries();
-  copy.bytesTotal = m_counts.TotalSize();
   m_copyJob.SetUp(std::move(copy));
   m_pendingCopy.reset();
-  return m_copyJob.Start(&m_target, 0);
+  return StartedOrReported(m_copyJob.Start(&m_target, 0));
+}
+
+bool CCopyRun::StartedOrReported(bool started) {
+  if (!started) {
+    Reporter().Report("The copy could not be started.");
+  }
+  return started;
 }
 
 bool CCopyRun::BeginQueue(CQueueComboBoxData& queue, ProfileSelector select) {

@@ -73,6 +73,7 @@ class CCopyRun {
     CCopyRun& m_run;
   };
 
+  bool StartedOrReported(bool started);
   bool StartCopyJob();
   void NextQueueProfile();
   void Finish(bool stopped, bool results);

@@ -171,7 +171,6 @@ int32_t CCopyJob::Run() {
     // The copies may not be on the disk after all: that must not pass as success.
     m_messages.Add(kMsgNotCopied, kNotWrittenText, WithoutBackslash(m_setup.destinationRoot));
   }
-  m_setup.search.reset();
   m_setup.filter.reset();
   m_setup.buffer = std::vector<char>();
   m_versions.reset();

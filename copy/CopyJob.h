@@ -18,7 +18,6 @@
 #include "platform/DateTime.h"
 #include "platform/File.h"
 #include "preview/CIStringMap.h"
-#include "preview/FolderTree.h"
 #include "rules/Filter.h"
 
 class CFilesListCtrlData;
@@ -46,13 +45,8 @@ struct SCopySetup {
   std::string destinationRoot;         // ends in a backslash
   uint32_t clusterSize = 0;            // of the destination drive
   int32_t copyMode = 0;
-  std::unique_ptr<CFileSearch> search;
   std::unique_ptr<CFilter> filter;
-  std::vector<char> buffer;  // a whole number of clusters
-  // Totals for the progress window.
-  int32_t filesTotal = 0;
-  int32_t foldersTotal = 0;
-  uint64_t bytesTotal = 0;
+  std::vector<char> buffer;                 // a whole number of clusters
   int64_t freeSpace = 0;                    // of the destination drive
   CPrompter* prompter = nullptr;            // the finish-this-file question
   CCopyErrorWindow* errorWindow = nullptr;  // the questions after errors

@@ -181,7 +181,6 @@ TEST_F(CopyFaults, AnUnreadableSourceIsReportedAndLeavesNoTrace) {
   setup.sourceRoot = "P:\\self\\";
   setup.destinationRoot = "D:\\dst\\";
   setup.clusterSize = 4096;
-  setup.search = std::make_unique<CFileSearch>(setup.sourceRoot);
   setup.filter =
       std::make_unique<CFilter>(settings, SFilterOptions{}, setup.sourceRoot, setup.destinationRoot,
                                 nullptr, platform::CDateTime::Now());
