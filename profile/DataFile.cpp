@@ -337,7 +337,12 @@ CDataFile::ELoadResult CDataFile::Load(SDataFileContents& contents, bool offerBa
                                EAnswer::kYes)) {
         return ELoadResult::kFailed;
       }
-      if (!CopyFileOver(backup, m_path)) {
+      // The damaged file is replaced only by a backup that reads: a damaged backup would
+      // take away what might still be saved from the file.
+      SDataFileContents trial;
+      bool backupDamaged = false;
+      if (LoadOnce(backup, trial, backupDamaged) == ELoadResult::kFailed ||
+          !CopyFileOver(backup, m_path)) {
         m_prompter.Show("Could not read Brevant backup data.", EIcon::kExclamation);
         return ELoadResult::kFailed;
       }

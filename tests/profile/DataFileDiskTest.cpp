@@ -290,7 +290,8 @@ TEST_F(DataFileOnDisk, DamagedFileCanBeReplacedByTheBackup) {
 }
 
 TEST_F(DataFileOnDisk, DamagedBackupIsReportedAfterAcceptingIt) {
-  PutData(Damaged());
+  const std::string damaged = Damaged();
+  PutData(damaged);
   PutBackup("\x07\x00\x00\x00\x09");
   m_prompter.AddAnswer(EAnswer::kYes);
   EXPECT_FALSE(Load(true));
@@ -299,6 +300,7 @@ TEST_F(DataFileOnDisk, DamagedBackupIsReportedAfterAcceptingIt) {
                EButtons::kYesNo);
   ExpectPrompt(1, "Could not read Brevant backup data.", EIcon::kExclamation);
   ExpectUntouched();
+  EXPECT_EQ(Data(), damaged);  // not replaced by a backup that is no better
 }
 
 TEST_F(DataFileOnDisk, DecliningTheBackupFailsAndTouchesNothing) {
