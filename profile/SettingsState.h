@@ -41,9 +41,6 @@ constexpr int32_t kDisposeDelete = 0, kDisposeRecycle = 1, kDisposeVersions = 2;
 class CSettingsState {
  public:
   CSettingsState() = default;  // the settings of a new profile
-  virtual ~CSettingsState() = default;
-  CSettingsState(const CSettingsState&) = default;
-  CSettingsState& operator=(const CSettingsState&) = default;
   bool operator==(const CSettingsState& other) const = default;
 
   // The code fields as the rules read them: 0 or less is the first code of the set.

@@ -62,9 +62,10 @@ bool CProfileList::AddProfile(std::optional<std::string_view> name,
     return false;
   }
   const CStringSANOrder order;
-  const auto place = std::lower_bound(m_entries.begin(), m_entries.end(), clean,
-                                      [&](const SEntry& entry, const std::string& key) {
-                                        return order.Compare(entry.name, key) < 0;
+  // After any names that sort the same, so that a list read back keeps the stored order.
+  const auto place = std::upper_bound(m_entries.begin(), m_entries.end(), clean,
+                                      [&](const std::string& key, const SEntry& entry) {
+                                        return order.Compare(key, entry.name) < 0;
                                       });
   const int index = static_cast<int>(place - m_entries.begin());
   m_entries.insert(place,

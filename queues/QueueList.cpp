@@ -40,9 +40,10 @@ std::optional<size_t> CQueueList::Add(std::string_view name, std::vector<std::st
     return std::nullopt;
   }
   const CStringSANOrder order;
-  const auto place = std::lower_bound(m_entries.begin(), m_entries.end(), clean,
-                                      [&](const SEntry& entry, const std::string& key) {
-                                        return order.Compare(entry.name, key) < 0;
+  // After any names that sort the same, so that a list read back keeps the stored order.
+  const auto place = std::upper_bound(m_entries.begin(), m_entries.end(), clean,
+                                      [&](const std::string& key, const SEntry& entry) {
+                                        return order.Compare(key, entry.name) < 0;
                                       });
   const size_t index = static_cast<size_t>(place - m_entries.begin());
   m_entries.insert(place, SEntry{std::move(clean), CQueueComboBoxData(std::move(profiles))});

@@ -76,6 +76,10 @@ TEST_F(ProfileListTest, TrimsCutsAndSortsNames) {
   EXPECT_EQ(ProfileNames(),
             (Names{"(default)", "Backup 9", "Backup 10", "Home", longName.substr(0, 50)}));
   EXPECT_TRUE(m_profiles.InUse("HOME"));
+  // Names that sort the same keep the order they came in, so a list read back stays put.
+  EXPECT_TRUE(m_profiles.AddProfile("Backup 009", std::nullopt, false, true));
+  EXPECT_EQ(ProfileNames(), (Names{"(default)", "Backup 9", "Backup 009", "Backup 10", "Home",
+                                   longName.substr(0, 50)}));
 }
 
 TEST_F(ProfileListTest, AddingLoadsThePagesOnlyWhenAsked) {
