@@ -80,9 +80,10 @@ void CFolderLister::List(const std::string& path, SListedFolder& folder) {
 }
 
 void CFolderLister::ReadAhead() {
+  std::shared_ptr<SSlot> slot;  // the one being listed, if any
   try {
     while (true) {
-      std::shared_ptr<SSlot> slot;
+      slot.reset();
       std::string path;
       {
         std::unique_lock lock(m_mutex);
@@ -109,7 +110,14 @@ void CFolderLister::ReadAhead() {
       m_slotDone.notify_all();
     }
   } catch (const std::bad_alloc&) {
-    // The walk lists for itself what is not read ahead.
+    // The walk lists for itself what is not read ahead, the folder under way included.
+    {
+      std::lock_guard lock(m_mutex);
+      if (slot && slot->state == ESlot::kListing) {
+        slot->state = ESlot::kFailed;
+      }
+    }
+    m_slotDone.notify_all();
   }
 }
 
@@ -128,8 +136,11 @@ SListedFolder CFolderLister::Take(const std::string& path) {
   }
   slot = found->second;
   m_slots.erase(found);
+  const auto settled = [&] {
+    return slot->state == ESlot::kReady || slot->state == ESlot::kFailed;
+  };
   // The reader is on it: rather than wait, read folders further ahead meanwhile.
-  while (slot->state != ESlot::kReady && !m_cancelled) {
+  while (!settled() && !m_cancelled) {
     std::shared_ptr<SSlot> other;
     std::string otherPath;
     while (!m_toRead.empty() && !other) {
@@ -142,7 +153,7 @@ SListedFolder CFolderLister::Take(const std::string& path) {
       }
     }
     if (!other) {
-      m_slotDone.wait(lock, [&] { return slot->state == ESlot::kReady; });
+      m_slotDone.wait(lock, settled);
       break;
     }
     lock.unlock();
@@ -152,7 +163,13 @@ SListedFolder CFolderLister::Take(const std::string& path) {
     other->folder = std::move(listed);
     other->state = ESlot::kReady;
   }
-  m_slotDone.wait(lock, [&] { return slot->state == ESlot::kReady; });
+  m_slotDone.wait(lock, settled);
+  if (slot->state == ESlot::kFailed) {
+    lock.unlock();
+    SListedFolder folder;
+    List(path, folder);
+    return folder;
+  }
   return std::move(slot->folder);
 }
 

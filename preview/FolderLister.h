@@ -46,7 +46,7 @@ class CFolderLister {
   std::optional<SListedFolder> Next();
 
  private:
-  enum class ESlot { kQueued, kListing, kReady };
+  enum class ESlot { kQueued, kListing, kReady, kFailed };  // failed: the walk lists it
   struct SSlot {
     ESlot state = ESlot::kQueued;
     SListedFolder folder;
