@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include "copy/CopyJob.h"
 
+#include <exception>
 #include <new>
 
 #include "app/AppText.h"
@@ -161,6 +162,9 @@ int32_t CCopyJob::Run() {
       m_outbox.Deliver();
       m_setup.prompter->Show(kOutOfMemoryText, EIcon::kStop);
     }
+    EndEarly(kOutOfMemoryText);
+  } catch (const std::exception& error) {
+    EndEarly(platform::Format("The copy stopped: %.200s", error.what()));
   }
   // What was copied must really be on the disk before the run says it is done.
   if (m_attributes) {
@@ -178,6 +182,12 @@ int32_t CCopyJob::Run() {
   Post(CMessage(kMsgCopyDone));
   m_outbox.Deliver();
   return 0;
+}
+
+void CCopyJob::EndEarly(const std::string& reason) {
+  // Whatever the list still held was not copied: that must not look like a finished copy.
+  m_messages.Add(kMsgNotCopied, reason, WithoutBackslash(m_setup.destinationRoot));
+  SetStop(1);
 }
 
 void CCopyJob::PostItemInfo(const CFilesListCtrlData& row, bool sizeShown) {

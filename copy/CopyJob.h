@@ -100,6 +100,7 @@ class CCopyJob : public CThreadJob {
   // The error window, when it is to be shown; false when the user chose to stop.
   bool ErrorWindow(EWindowKind kind, const std::string& error, const std::string& reason,
                    const std::string& path);
+  void EndEarly(const std::string& reason);
   void PostItemInfo(const CFilesListCtrlData& row, bool sizeShown);
   void Post(CMessage message);
   uint64_t RoundUp(uint64_t size) const;

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include "preview/PreviewJob.h"
 
+#include <exception>
 #include <new>
 #include <unordered_set>
 
@@ -80,6 +81,13 @@ int32_t CPreviewJob::Run() {
     SetStop(1);  // the window treats the run as stopped
     if (m_setup.prompter != nullptr) {
       m_setup.prompter->Show(kOutOfMemoryText, EIcon::kStop);
+    }
+  } catch (const std::exception& error) {
+    // A walk cut short is a stopped walk, never a complete list.
+    SetStop(1);
+    if (m_setup.prompter != nullptr) {
+      m_setup.prompter->Show(platform::Format("The preview stopped: %.200s", error.what()),
+                             EIcon::kStop);
     }
   }
   // The walk and the rules belong to this run only.
@@ -295,8 +303,8 @@ int64_t CPreviewJob::CheckStrays(const std::string& sourceFolder,
       continue;
     }
     // A name may hold "*" or "?" here: look it up as it is, not as a pattern.
-    if (!complete && platform::GetFileAttributes(sourceFolder + entry.name) !=
-                         platform::kInvalidAttributes) {
+    if (!complete &&
+        platform::GetFileAttributes(sourceFolder + entry.name) != platform::kInvalidAttributes) {
       continue;
     }
     if (folder) {

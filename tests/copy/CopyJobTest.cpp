@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,22 @@ TEST_F(CopyJobTest, CopiesThatCannotBeMadeDurableAtTheEndAreReported) {
   ASSERT_EQ(failed.size(), 1u);
   EXPECT_EQ(failed[0].path, "D:\\dst");
   EXPECT_EQ(failed[0].reason, "Could not write the copied files to the disk.");
+}
+
+TEST_F(CopyJobTest, AnUnexpectedFailureEndsTheCopyAsStoppedWithAMessage) {
+  BuildTree(Src(), {{"a.txt", "a"}, {"b.txt", "b"}});
+  // The hook runs on the copy's worker: what it throws escapes the copy's own steps.
+  m_copy.target.onPost = [](const CMessage& message) {
+    if (message.Offset() == kMsgItemDone) {
+      throw std::runtime_error("test failure");
+    }
+  };
+  ASSERT_TRUE(m_copy.Copy(Profile()));  // it ends, rather than leaving the run waiting
+  EXPECT_TRUE(m_copy.run.Stopped());
+  const auto failed = OfKind(m_copy.run.Messages(), kMsgNotCopied);
+  ASSERT_EQ(failed.size(), 1u);
+  EXPECT_EQ(failed[0].reason, "The copy stopped: test failure");
+  EXPECT_EQ(failed[0].path, "D:\\dst");
 }
 
 TEST_F(CopyJobTest, DataGoesIntoATemporaryFileThatIsRenamedOnlyWhenComplete) {
