@@ -19,6 +19,7 @@
 #include "platform/Security.h"
 #include "platform/Shell.h"
 #include "platform/TextUtil.h"
+#include "preview/PreviewJob.h"
 #include "preview/SpaceEstimate.h"
 
 namespace {
@@ -34,11 +35,6 @@ std::string WithBackslash(std::string text) {
     text.push_back('\\');
   }
   return text;
-}
-
-// A folder path as messages show it: without its last backslash, unless it is a drive root.
-std::string WithoutBackslash(const std::string& path) {
-  return path.size() > 3 && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
 }
 
 bool Exists(const std::string& path) {
@@ -173,7 +169,7 @@ int32_t CCopyJob::Run() {
   }
   if (platform::SyncFileSystem(m_setup.destinationRoot) != EError::kNone && m_filesDone > 0) {
     // The copies may not be on the disk after all: that must not pass as success.
-    m_messages.Add(kMsgNotCopied, kNotWrittenText, WithoutBackslash(m_setup.destinationRoot));
+    m_messages.Add(kMsgNotCopied, kNotWrittenText, DisplayFolder(m_setup.destinationRoot));
   }
   m_setup.filter.reset();
   m_setup.buffer = std::vector<char>();
@@ -186,7 +182,7 @@ int32_t CCopyJob::Run() {
 
 void CCopyJob::EndEarly(const std::string& reason) {
   // Whatever the list still held was not copied: that must not look like a finished copy.
-  m_messages.Add(kMsgNotCopied, reason, WithoutBackslash(m_setup.destinationRoot));
+  m_messages.Add(kMsgNotCopied, reason, DisplayFolder(m_setup.destinationRoot));
   SetStop(1);
 }
 
@@ -224,7 +220,7 @@ bool CCopyJob::MakeFolder(const std::string& path) {
   if (CreateFolderPath(path)) {
     return true;
   }
-  const std::string shown = WithoutBackslash(path);
+  const std::string shown = DisplayFolder(path);
   if (!m_messages.Contains(kMsgFolderFailed, "", shown)) {
     m_messages.Add(kMsgFolderFailed, "", shown);
     ErrorWindow(kFolderWindow, "Could not create a folder.", "", shown);

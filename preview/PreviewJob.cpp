@@ -15,6 +15,7 @@
 #include "platform/FileInfo.h"
 #include "platform/Shell.h"
 #include "platform/TextUtil.h"
+#include "preview/SpaceEstimate.h"
 #include "preview/CIStringMap.h"
 #include "preview/FolderLister.h"
 #include "preview/FolderTree.h"
@@ -60,11 +61,7 @@ void CPreviewJob::SetUp(SPreviewSetup setup) {
 }
 
 uint64_t CPreviewJob::RoundUp(uint64_t size) const {
-  const uint64_t cluster = m_setup.clusterSize;
-  if (cluster == 0 || size == 0) {
-    return size;
-  }
-  return (size + cluster - 1) / cluster * cluster;
+  return RoundUpToCluster(size, m_setup.clusterSize);
 }
 
 int32_t CPreviewJob::Run() {

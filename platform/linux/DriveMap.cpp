@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "platform/DebugMessages.h"
+#include "platform/TextUtil.h"
 #include "platform/Types.h"
 #include "platform/linux/Posix.h"
 #include "platform/linux/Sysfs.h"
@@ -58,16 +59,6 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
     start = end + 1;
   }
-}
-
-std::string_view TrimSpaces(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-    text.remove_suffix(1);
-  }
-  return text;
 }
 
 bool ApplyOption(std::string_view option, SDrive& drive) {
@@ -278,7 +269,7 @@ CDriveMap CDriveMap::Parse(std::string_view spec, std::string* errors) {
     }
   };
   for (std::string_view entry : Split(spec, ';')) {
-    entry = TrimSpaces(entry);
+    entry = Trim(entry);
     if (entry.empty()) {
       continue;
     }
@@ -287,7 +278,7 @@ CDriveMap CDriveMap::Parse(std::string_view spec, std::string* errors) {
       continue;
     }
     const std::vector<std::string_view> parts = Split(entry.substr(2), ',');
-    const std::string_view root = TrimSpaces(parts[0]);
+    const std::string_view root = Trim(parts[0]);
     if (root.empty() || root.front() != '/') {
       complain(entry);
       continue;
@@ -297,7 +288,7 @@ CDriveMap CDriveMap::Parse(std::string_view spec, std::string* errors) {
     drive.root = NormalizeRoot(root);
     bool good = true;
     for (size_t i = 1; i < parts.size(); ++i) {
-      good = ApplyOption(TrimSpaces(parts[i]), drive) && good;
+      good = ApplyOption(Trim(parts[i]), drive) && good;
     }
     if (!good) {
       complain(entry);

@@ -191,49 +191,16 @@ EError RemoveDirectory(std::string_view path) {
 
 std::optional<std::string> GetTempFileName(std::string_view folder, std::string_view prefix,
                                            EError* error) {
-  EError failure = EError::kNone;
-  const auto report = [&](EError e) -> std::optional<std::string> {
-    if (error != nullptr) {
-      *error = e;
-    }
+  CFile file;  // closed again at once: only the name is wanted
+  std::string path;
+  const EError made = file.CreateTemporary(folder, prefix, path);
+  if (error != nullptr) {
+    *error = made;
+  }
+  if (made != EError::kNone) {
     return std::nullopt;
-  };
-  std::string base(folder);
-  if (base.empty() || base.back() != '\\') {
-    base.push_back('\\');
   }
-  base += CutUtf8(prefix, 3);
-  const auto posixFolder = posix::Resolve(folder, failure);
-  if (!posixFolder) {
-    return report(failure);
-  }
-  struct stat info {};
-  if (stat(posixFolder->c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    return report(EError::kPathNotFound);
-  }
-  for (uint32_t attempt = 0; attempt < 0xFFFF; ++attempt) {
-    const uint32_t number = posix::NextTempNumber();
-    if (number == 0) {
-      continue;
-    }
-    std::string path = base + Format("%04X.tmp", number);
-    const auto posixPath = posix::Resolve(path, failure);
-    if (!posixPath) {
-      return report(failure);
-    }
-    const int fd = open(posixPath->c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-      close(fd);
-      if (error != nullptr) {
-        *error = EError::kNone;
-      }
-      return path;
-    }
-    if (errno != EEXIST) {
-      return report(posix::FromErrno(errno));
-    }
-  }
-  return report(EError::kFileExists);
+  return path;
 }
 
 EError SyncFileSystem(std::string_view folder) {
