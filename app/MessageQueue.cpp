@@ -83,11 +83,7 @@ bool CMessageQueue::DispatchUntil(const Handler& handler,
     const bool got = DispatchOne(
         [&](CMessage& message) {
           const int64_t result = handler ? handler(message) : 0;
-          seen.code = message.code;
-          seen.first = message.first;
-          seen.second = message.second;
-          seen.text = message.text;
-          seen.object = message.object;
+          seen = message;
           return result;
         },
         left);

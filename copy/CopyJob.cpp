@@ -387,7 +387,7 @@ bool CCopyJob::CopyData(platform::CFile& from, platform::CFile& to, const std::s
     buffer.resize(65536);
   }
   uint64_t written = 0;
-  m_writebackMark = 0;
+  uint64_t writebackMark = 0;
   while (true) {
     if (CheckPoint()) {
       if (written == 0) {
@@ -427,9 +427,9 @@ bool CCopyJob::CopyData(platform::CFile& from, platform::CFile& to, const std::s
     }
     written += done;
     // A large file goes to the disk as it is copied rather than all at the run's end.
-    if (written - m_writebackMark >= kWritebackStep) {
+    if (written - writebackMark >= kWritebackStep) {
       to.StartWriteback();
-      m_writebackMark = written;
+      writebackMark = written;
     }
     Post(CMessage(kMsgBytesWritten, static_cast<int64_t>(done)));
     m_estimate.Add(done);

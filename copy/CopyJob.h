@@ -117,7 +117,6 @@ class CCopyJob : public CThreadJob {
   bool m_destinationFixed = false;
   int64_t m_freeSpace = 0;
   static constexpr uint64_t kWritebackStep = 16 * 1048576;
-  uint64_t m_writebackMark = 0;
   int32_t m_filesDone = 0;
   int32_t m_queueFiles = 0;
   int32_t m_queueFolders = 0;

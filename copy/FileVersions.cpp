@@ -86,26 +86,19 @@ void CFileVersions::Collect(std::string_view fileName) {
   m_base = std::string(dot == std::string_view::npos ? fileName : fileName.substr(0, dot));
   m_extension =
       std::string(dot == std::string_view::npos ? std::string_view() : fileName.substr(dot));
-  size_t found = 0;
-  for (const char* digits : {"?", "??"}) {
-    platform::CFindFile finder;
-    if (!finder.FindFirst(m_folder + m_base + " - Ver (" + digits + ")" + m_extension)) {
-      continue;
-    }
-    do {
-      if (finder.IsDirectory() || !IsVersionName(finder.Data().name, m_base, m_extension)) {
-        continue;
-      }
-      ++found;
+  // One search: the name test keeps the one- and two-digit numbers only.
+  platform::CFindFile finder;
+  if (!finder.FindFirst(m_folder + m_base + " - Ver (*)" + m_extension)) {
+    return;
+  }
+  do {
+    if (!finder.IsDirectory() && IsVersionName(finder.Data().name, m_base, m_extension)) {
       Insert(SVersion{finder.Data().name,
                       {},
                       platform::CDateTime::FromFileTime(finder.Data().lastWriteTime),
                       0});
-    } while (finder.FindNext());
-  }
-  if (found != m_versions.size()) {
-    m_ok = false;
-  }
+    }
+  } while (finder.FindNext());
 }
 
 void CFileVersions::Prune(int32_t limit) {

@@ -205,9 +205,8 @@ bool CProfileList::HistoryLast() {
 }
 
 bool CProfileList::FindFrom(std::string_view text, size_t start, size_t end) {
-  const std::string needle = platform::ToLower(text);
   for (size_t i = start; i < end && i < m_entries.size(); ++i) {
-    if (platform::ToLower(m_entries[i].name).find(needle) != std::string::npos) {
+    if (platform::FindNoCase(m_entries[i].name, text) != std::string_view::npos) {
       Choose(static_cast<int>(i));
       return true;
     }
