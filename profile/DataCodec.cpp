@@ -66,14 +66,6 @@ bool CDataReader::Get(void* data, size_t size) {
   return true;
 }
 
-bool CDataReader::Skip(size_t bytes) {
-  if (Remaining() < bytes) {
-    return false;
-  }
-  m_pos += bytes;
-  return true;
-}
-
 bool CDataReader::ReadInt(int32_t& value) {
   uint8_t bytes[4];
   if (!Get(bytes, 4)) {

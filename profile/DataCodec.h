@@ -44,7 +44,6 @@ class CDataReader {
   bool ReadString(std::string& text, size_t limit = 0);
   bool ReadStringList(std::vector<std::string>& list, size_t entryLimit = 0);
   bool ReadDateTime(platform::CDateTime& value);
-  bool Skip(size_t bytes);
 
   size_t Remaining() const { return m_bytes.size() - m_pos; }
 

@@ -36,9 +36,6 @@ class CStringOrder {
   enum class EKind : uint8_t { kPlain, kSimpleAlphaNumeric, kAlphaNumeric, kAlphaNumericTag };
   CStringOrder(EKind kind, char decimalSymbol, char thousandsSeparator);
 
-  char DecimalSymbolChar() const { return m_decimalSymbol; }
-  char ThousandsSeparatorChar() const { return m_thousandsSeparator; }
-
  private:
   EKind m_kind = EKind::kPlain;
   char m_decimalSymbol = '.';
@@ -92,9 +89,6 @@ class CStringANOrder final : public CStringOrder {
   // When the two symbols are the same character it is taken as the decimal symbol only.
   explicit CStringANOrder(char decimalSymbol = '.', char thousandsSeparator = ',')
       : CStringOrder(EKind::kAlphaNumeric, decimalSymbol, thousandsSeparator) {}
-
-  char DecimalSymbol() const { return DecimalSymbolChar(); }
-  char ThousandsSeparator() const { return ThousandsSeparatorChar(); }
 };
 
 // The Subfolders and File/Folder Names lists of the settings pages, whose display texts carry
@@ -111,7 +105,4 @@ class CStringANOrderTag final : public CStringOrder {
  public:
   explicit CStringANOrderTag(char decimalSymbol = '.', char thousandsSeparator = ',')
       : CStringOrder(EKind::kAlphaNumericTag, decimalSymbol, thousandsSeparator) {}
-
-  char DecimalSymbol() const { return DecimalSymbolChar(); }
-  char ThousandsSeparator() const { return ThousandsSeparatorChar(); }
 };
