@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include <benchmark/benchmark.h>
 
-#include "app/FormatItem.h"
+#include "core/FormatItem.h"
 #include "platform/TextUtil.h"
 
 // Texts are made for every row of the preview list, so their cost matters on large lists.

@@ -9,8 +9,8 @@
 #include "platform/DateTime.h"
 #include "platform/DriveMap.h"
 #include "platform/FileFind.h"
-#include "preview/DestinationIndex.h"
 #include "profile/SettingsState.h"
+#include "rules/DestinationIndex.h"
 #include "rules/Filter.h"
 #include "rules/MatchPattern.h"
 

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #pragma once
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 
 // The runner's prompter: every message goes to standard error, and every question takes its
 // default answer, or Yes when the runner was told to answer Yes.

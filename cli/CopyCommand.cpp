@@ -7,19 +7,19 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/CopyRun.h"
-#include "app/FormatItem.h"
-#include "app/MessageQueue.h"
-#include "app/Options.h"
 #include "cli/Arguments.h"
 #include "cli/CliPrompter.h"
 #include "cli/ProfileSource.h"
 #include "copy/CopyProgress.h"
-#include "listops/PreviewList.h"
+#include "core/FormatItem.h"
+#include "core/MessageQueue.h"
+#include "core/Options.h"
 #include "platform/OptionStore.h"
 #include "platform/System.h"
 #include "platform/TextUtil.h"
 #include "preview/PreviewCounts.h"
+#include "preview/PreviewList.h"
+#include "run/CopyRun.h"
 
 namespace {
 

@@ -6,23 +6,23 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/ElapsedTime.h"
-#include "app/FolderValidation.h"
-#include "app/FormatItem.h"
-#include "app/MessageQueue.h"
-#include "app/Options.h"
-#include "app/Reporter.h"
-#include "app/RunPreparation.h"
 #include "cli/Arguments.h"
 #include "cli/CliPrompter.h"
 #include "cli/ProfileSource.h"
-#include "listops/PreviewList.h"
+#include "core/ElapsedTime.h"
+#include "core/FormatItem.h"
+#include "core/MessageQueue.h"
+#include "core/Options.h"
+#include "core/Reporter.h"
 #include "platform/DateTime.h"
 #include "platform/OptionStore.h"
 #include "preview/ListExport.h"
 #include "preview/PreviewCounts.h"
 #include "preview/PreviewJob.h"
+#include "preview/PreviewList.h"
 #include "preview/PreviewReceiver.h"
+#include "run/FolderValidation.h"
+#include "run/RunPreparation.h"
 
 namespace {
 

@@ -2,16 +2,16 @@
 // Copyright (C) 2026 Brevant developers
 #include "cli/ProfileSource.h"
 
-#include "app/RunPreparation.h"
-#include "app/StartUp.h"
 #include "cli/Arguments.h"
 #include "platform/DriveMap.h"
 #include "platform/TextUtil.h"
 #include "profile/DataFile.h"
+#include "profile/DataFolders.h"
 #include "queues/ProfileData.h"
 #include "queues/ProfileList.h"
 #include "queues/QueueList.h"
 #include "queues/SettingsPages.h"
+#include "run/RunPreparation.h"
 
 std::optional<std::string> CommandLinePath(const std::string& text) {
   // A full drive-letter path goes to validation as it is, as the program would take it; with

@@ -7,6 +7,7 @@
 #include "cli/Arguments.h"
 #include "cli/CopyCommand.h"
 #include "cli/PreviewCommand.h"
+#include "core/Version.h"
 
 // The headless runner, for scheduled backups, benchmarks and end-to-end tests. It links the
 // engine alone, without any window code.
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
     return kExitSuccess;
   }
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("brevant-cli 1.8\n");
+    std::printf("brevant-cli %s\n", kVersionText);
     return kExitSuccess;
   }
   std::string error;

@@ -5,22 +5,22 @@
 #include <exception>
 #include <new>
 
-#include "app/AppText.h"
-#include "app/Message.h"
-#include "app/Prompter.h"
-#include "app/StartUp.h"
 #include "copy/AttributeWorker.h"
 #include "copy/CompareFiles.h"
-#include "listops/ListData.h"
-#include "listops/PreviewList.h"
+#include "core/AppText.h"
+#include "core/FolderPaths.h"
+#include "core/Message.h"
+#include "core/PathText.h"
+#include "core/Prompter.h"
 #include "platform/Drives.h"
 #include "platform/FileInfo.h"
 #include "platform/FileOps.h"
 #include "platform/Security.h"
 #include "platform/Shell.h"
 #include "platform/TextUtil.h"
+#include "preview/ListData.h"
 #include "preview/PreviewJob.h"
-#include "preview/SpaceEstimate.h"
+#include "preview/PreviewList.h"
 
 namespace {
 
@@ -29,13 +29,6 @@ using platform::EError;
 constexpr const char* kCopyingText = "Status: Copying files...";
 constexpr const char* kComparingText = "Status: Copying and comparing files...";
 constexpr const char* kNotWrittenText = "Could not write the copied files to the disk.";
-
-std::string WithBackslash(std::string text) {
-  if (text.empty() || text.back() != '\\') {
-    text.push_back('\\');
-  }
-  return text;
-}
 
 bool Exists(const std::string& path) {
   return platform::FileExists(path);

@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "app/Message.h"
-#include "app/MessageBatcher.h"
-#include "app/ThreadJob.h"
 #include "copy/AttributeWorker.h"
 #include "copy/CopyMsgs.h"
 #include "copy/CopyProgress.h"
 #include "copy/FileVersions.h"
+#include "core/CIStringMap.h"
+#include "core/Message.h"
+#include "core/MessageBatcher.h"
+#include "core/ThreadJob.h"
 #include "platform/DateTime.h"
 #include "platform/File.h"
-#include "preview/CIStringMap.h"
 #include "rules/Filter.h"
 
 class CFilesListCtrlData;

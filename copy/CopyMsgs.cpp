@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include "copy/CopyMsgs.h"
 
-#include "app/FormatItem.h"
+#include "core/FormatItem.h"
 #include "platform/TextUtil.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/FormatItem.h"
-#include "app/Message.h"
+#include "core/FormatItem.h"
+#include "core/Message.h"
 #include "platform/System.h"
 #include "platform/TextUtil.h"
 

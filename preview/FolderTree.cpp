@@ -4,17 +4,7 @@
 
 #include <new>
 
-namespace {
-
-std::string WithBackslash(std::string_view name) {
-  std::string out(name);
-  if (out.empty() || out.back() != '\\') {
-    out.push_back('\\');
-  }
-  return out;
-}
-
-}  // namespace
+#include "core/PathText.h"
 
 CFolderTree::CFolderTree(std::string_view name, CFolderTree* parent, int32_t state)
     : m_name(WithBackslash(name)), m_parent(parent), m_state(state) {}

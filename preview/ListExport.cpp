@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <array>
 
-#include "app/Prompter.h"
-#include "listops/ListData.h"
-#include "listops/PreviewList.h"
+#include "core/Prompter.h"
 #include "platform/File.h"
 #include "platform/TextUtil.h"
+#include "preview/ListData.h"
+#include "preview/PreviewList.h"
 
 namespace {
 

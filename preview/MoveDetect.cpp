@@ -5,23 +5,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/StartUp.h"
-#include "listops/ListData.h"
-#include "listops/PreviewList.h"
+#include "core/FolderPaths.h"
+#include "core/PathText.h"
 #include "platform/FileOps.h"
+#include "preview/ListData.h"
 #include "preview/PreviewCounts.h"
 #include "preview/PreviewJob.h"
-
-namespace {
-
-std::string WithBackslash(std::string text) {
-  if (text.empty() || text.back() != '\\') {
-    text.push_back('\\');
-  }
-  return text;
-}
-
-}  // namespace
+#include "preview/PreviewList.h"
 
 CMoveDetect::CMoveDetect(std::string sourceRoot, std::string destinationRoot, bool includeRenames)
     : m_sourceRoot(WithBackslash(std::move(sourceRoot))),

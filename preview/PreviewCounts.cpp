@@ -2,9 +2,9 @@
 // Copyright (C) 2026 Brevant developers
 #include "preview/PreviewCounts.h"
 
-#include "app/FormatItem.h"
-#include "listops/ListData.h"
+#include "core/FormatItem.h"
 #include "platform/TextUtil.h"
+#include "preview/ListData.h"
 
 void CPreviewCounts::Reset() {
   m_filesToCopy = 0;

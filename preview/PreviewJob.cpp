@@ -6,28 +6,23 @@
 #include <new>
 #include <unordered_set>
 
-#include "app/AppText.h"
-#include "app/Message.h"
-#include "app/Prompter.h"
-#include "app/StartUp.h"
-#include "listops/ListData.h"
+#include "core/AppText.h"
+#include "core/CIStringMap.h"
+#include "core/FolderPaths.h"
+#include "core/Message.h"
+#include "core/PathText.h"
+#include "core/Prompter.h"
 #include "platform/DateTime.h"
 #include "platform/FileInfo.h"
 #include "platform/Shell.h"
 #include "platform/TextUtil.h"
-#include "preview/SpaceEstimate.h"
-#include "preview/CIStringMap.h"
 #include "preview/FolderLister.h"
 #include "preview/FolderTree.h"
-#include "preview/TimeCompare.h"
+#include "preview/ListData.h"
 #include "rules/Filter.h"
+#include "rules/TimeCompare.h"
 
 namespace {
-
-std::string_view LastName(std::string_view path) {
-  const size_t slash = path.find_last_of('\\');
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
 
 std::string Lowercase(std::string_view text) {
   return platform::ToLower(text);
@@ -41,13 +36,6 @@ struct CPreviewJob::SFolderListing {
   bool complete = true;  // false when the stop flag cut the listing short
   bool listed = true;    // false when the folder could not be listed at all
 };
-
-std::string DisplayFolder(std::string_view folder) {
-  if (folder.size() > 3 && folder.back() == '\\') {
-    folder.remove_suffix(1);
-  }
-  return std::string(folder);
-}
 
 CPreviewJob::~CPreviewJob() {
   EndRuns();

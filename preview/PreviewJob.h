@@ -8,11 +8,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/Message.h"
-#include "app/ThreadJob.h"
-#include "preview/CIStringMap.h"
-#include "preview/DestinationIndex.h"
+#include "core/CIStringMap.h"
+#include "core/Message.h"
+#include "core/ThreadJob.h"
 #include "preview/FolderTree.h"
+#include "rules/DestinationIndex.h"
 #include "rules/Filter.h"
 
 class CFilesListCtrlData;
@@ -113,6 +113,3 @@ class CPreviewJob : public CThreadJob {
   std::unordered_map<std::string, int32_t> m_gatherFolders;
   CMapCIStringToPtr m_gatheredNames;
 };
-
-// The folder text that the list shows: without a trailing backslash, except a drive root.
-std::string DisplayFolder(std::string_view folder);

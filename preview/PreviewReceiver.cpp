@@ -2,10 +2,10 @@
 // Copyright (C) 2026 Brevant developers
 #include "preview/PreviewReceiver.h"
 
-#include "app/Message.h"
-#include "listops/PreviewList.h"
+#include "core/Message.h"
 #include "platform/DateTime.h"
 #include "preview/PreviewCounts.h"
+#include "preview/PreviewList.h"
 
 void CPreviewReceiver::Reset() {
   m_allItemsListed = true;

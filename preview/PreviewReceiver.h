@@ -7,7 +7,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "preview/CIStringMap.h"
+#include "core/CIStringMap.h"
 
 struct CMessage;
 class CFilesListCtrlData;

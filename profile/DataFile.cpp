@@ -4,8 +4,8 @@
 
 #include <new>
 
-#include "app/AppText.h"
-#include "app/Prompter.h"
+#include "core/AppText.h"
+#include "core/Prompter.h"
 #include "platform/DebugMessages.h"
 #include "platform/File.h"
 #include "platform/FileInfo.h"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "platform/TextUtil.h"
 #include "profile/DataFile.h"
 #include "queues/QueueList.h"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/FormatItem.h"
+#include "core/FormatItem.h"
 #include "platform/TextUtil.h"
 #include "profile/DataFile.h"
 #include "rules/StringOrder.h"

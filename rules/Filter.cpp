@@ -5,27 +5,20 @@
 #include <limits>
 #include <memory>
 
-#include "app/Message.h"
-#include "app/StartUp.h"
+#include "core/Message.h"
+#include "core/PathText.h"
+#include "core/SystemInfo.h"
 #include "platform/Drives.h"
 #include "platform/FileInfo.h"
 #include "platform/TextUtil.h"
-#include "preview/DestinationIndex.h"
-#include "preview/SpaceEstimate.h"
 #include "profile/ListEntries.h"
 #include "profile/PageRules.h"
+#include "rules/DestinationIndex.h"
 #include "rules/MatchPattern.h"
 
 namespace {
 
 using platform::CDateTime;
-
-std::string WithBackslash(std::string text) {
-  if (text.empty() || text.back() != '\\') {
-    text.push_back('\\');
-  }
-  return text;
-}
 
 bool HasWildcards(std::string_view pattern) {
   return pattern.find_first_of("*?") != std::string_view::npos;
@@ -35,14 +28,6 @@ bool HasWildcards(std::string_view pattern) {
 std::string_view AfterTag(std::string_view shown) {
   const size_t close = shown.find("> ");
   return close == std::string_view::npos ? shown : shown.substr(close + 2);
-}
-
-std::string_view LastName(std::string_view folderPath) {
-  while (folderPath.size() > 3 && folderPath.back() == '\\') {
-    folderPath.remove_suffix(1);
-  }
-  const size_t slash = folderPath.find_last_of('\\');
-  return slash == std::string_view::npos ? folderPath : folderPath.substr(slash + 1);
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 
 #include "platform/DateTime.h"
 #include "platform/FileFind.h"
-#include "preview/TimeCompare.h"
 #include "profile/SettingsState.h"
+#include "rules/TimeCompare.h"
 
 class CDestinationIndex;
 class CMessageTarget;

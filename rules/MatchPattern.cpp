@@ -4,8 +4,8 @@
 
 #include <optional>
 
+#include "core/TypoSeparation.h"
 #include "platform/TextUtil.h"
-#include "rules/TypoSeparation.h"
 
 namespace {
 

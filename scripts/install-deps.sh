@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Brevant developers
-# Installs the Debian packages that building and testing Brevant need, when any is missing.
+# Installs the Debian packages that building Brevant needs, when any is missing: with --run
+# only what building and starting the program takes, otherwise also the test and benchmark
+# libraries.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libacl1-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
 )
+if [[ ${1:-} != --run ]]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

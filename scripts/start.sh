@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j2 --target brevant
+bash scripts/install-deps.sh --run
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREVANT_TESTS=OFF \
+  -DBREVANT_BENCHMARKS=OFF
+cmake --build build -j"$(nproc)" --target brevant
 exec ./build/app/brevant

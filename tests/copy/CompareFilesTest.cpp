@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tests/copy/CopyTestSupport.h"
+#include "tests/support/CopyTestSupport.h"
 #include "tests/support/TestSandbox.h"
 
 namespace {

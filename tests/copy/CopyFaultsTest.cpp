@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "app/RunPreparation.h"
 #include "copy/CopyJob.h"
-#include "listops/ListData.h"
 #include "platform/File.h"
 #include "platform/FileInfo.h"
+#include "preview/ListData.h"
 #include "rules/Filter.h"
-#include "tests/copy/CopyTestSupport.h"
+#include "run/RunPreparation.h"
+#include "tests/support/CopyTestSupport.h"
 #include "tests/support/TestSandbox.h"
 
 namespace {

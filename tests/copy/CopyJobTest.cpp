@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/FileInfo.h"
-#include "tests/copy/CopyTestSupport.h"
+#include "tests/support/CopyTestSupport.h"
 #include "tests/support/TestSandbox.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FormatItem.h"
+#include "core/FormatItem.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <chrono>
 #include <vector>
 
-#include "app/FormatItem.h"
-#include "app/Message.h"
-#include "app/MessageQueue.h"
+#include "core/FormatItem.h"
+#include "core/Message.h"
+#include "core/MessageQueue.h"
 
 namespace {
 

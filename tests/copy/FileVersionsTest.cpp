@@ -10,7 +10,7 @@
 
 #include "platform/TextUtil.h"
 #include "profile/SettingsState.h"
-#include "tests/copy/CopyTestSupport.h"
+#include "tests/support/CopyTestSupport.h"
 #include "tests/support/TestSandbox.h"
 
 namespace {

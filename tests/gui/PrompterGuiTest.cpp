@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <future>
 
-#include "app/QtPrompter.h"
+#include "core/ui/QtPrompter.h"
 
 // Message boxes come from the window thread and from workers alike; the user's answer is
 // what the caller gets.

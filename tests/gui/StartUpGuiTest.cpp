@@ -9,10 +9,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/BrevantApp.h"
-#include "app/BrevantDlg.h"
-#include "app/ScriptedPrompter.h"
 #include "app/StartUp.h"
+#include "app/ui/BrevantApp.h"
+#include "app/ui/BrevantDlg.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
 
 using testing_support::CTestSandbox;

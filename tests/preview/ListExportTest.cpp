@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ScriptedPrompter.h"
-#include "listops/ListData.h"
-#include "listops/PreviewList.h"
+#include "preview/ListData.h"
+#include "preview/PreviewList.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
 
 namespace {

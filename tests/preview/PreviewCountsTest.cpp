@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/FormatItem.h"
-#include "listops/ListData.h"
-#include "listops/PreviewList.h"
+#include "core/FormatItem.h"
+#include "preview/ListData.h"
+#include "preview/PreviewList.h"
 #include "profile/SettingsState.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FormatItem.h"
+#include "core/FormatItem.h"
 #include "platform/TextUtil.h"
 #include "tests/preview/PreviewRun.h"
 #include "tests/support/TestSandbox.h"

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/Message.h"
-#include "listops/PreviewList.h"
+#include "core/Message.h"
 #include "preview/PreviewCounts.h"
+#include "preview/PreviewList.h"
 
 namespace {
 

@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "app/Message.h"
-#include "app/MessageQueue.h"
-#include "app/Options.h"
-#include "app/RunPreparation.h"
-#include "app/ScriptedPrompter.h"
-#include "listops/ListData.h"
-#include "listops/PreviewList.h"
+#include "core/Message.h"
+#include "core/MessageQueue.h"
+#include "core/Options.h"
 #include "platform/DateTime.h"
+#include "preview/ListData.h"
 #include "preview/PreviewCounts.h"
 #include "preview/PreviewJob.h"
+#include "preview/PreviewList.h"
 #include "preview/PreviewReceiver.h"
+#include "run/RunPreparation.h"
+#include "tests/support/ScriptedPrompter.h"
 
 namespace preview_testing {
 

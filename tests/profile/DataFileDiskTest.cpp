@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ScriptedPrompter.h"
 #include "platform/DateTime.h"
 #include "platform/DebugMessages.h"
 #include "platform/FileInfo.h"
@@ -16,6 +15,7 @@
 #include "queues/QueueList.h"
 #include "queues/SettingsPages.h"
 #include "tests/profile/DataFileBytes.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
 
 namespace {

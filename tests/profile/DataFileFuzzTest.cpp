@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ScriptedPrompter.h"
 #include "platform/TextUtil.h"
 #include "profile/DataFile.h"
 #include "queues/ProfileData.h"
@@ -14,6 +13,7 @@
 #include "queues/QueueList.h"
 #include "queues/SettingsPages.h"
 #include "tests/profile/DataFileBytes.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
 
 namespace {

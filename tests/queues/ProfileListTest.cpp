@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/ScriptedPrompter.h"
 #include "profile/DataFile.h"
 #include "queues/QueueList.h"
 #include "queues/SettingsPages.h"
+#include "tests/support/ScriptedPrompter.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Message.h"
-#include "app/MessageQueue.h"
-#include "rules/TypoSeparation.h"
+#include "core/Message.h"
+#include "core/MessageQueue.h"
+#include "core/TypoSeparation.h"
 #include "tests/platform/PlatformTestUtil.h"
 #include "tests/rules/FilterTestSupport.h"
 #include "tests/support/TestSandbox.h"

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "rules/TypoSeparation.h"
+#include "core/TypoSeparation.h"
 
 // Counts every allocation of this test program, so that a test can show that matching
 // allocates nothing.

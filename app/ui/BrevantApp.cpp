@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#include "app/ui/BrevantApp.h"
+
+#include <QCoreApplication>
+
+#include "app/ui/BrevantDlg.h"
+#include "core/AppText.h"
+#include "core/Prompter.h"
+
+CBrevantApp::CBrevantApp(CPrompter& prompter, const CUserFolderSource& folders)
+    : m_prompter(prompter), m_folderSource(folders) {}
+
+int CBrevantApp::Run() {
+  if (m_instance.IsAlreadyRunning(true)) {
+    m_prompter.Show("Brevant is already running.", EIcon::kStop);
+    return 0;
+  }
+  SDataFolders folders;
+  if (!ResolveDataFolders(folders, m_prompter, m_folderSource)) {
+    return 1;
+  }
+  // The option store is the program's own key: "Quillmoor Software" / "Brevant".
+  QCoreApplication::setOrganizationName(QStringLiteral("Quillmoor Software"));
+  QCoreApplication::setApplicationName(QString::fromUtf8(kAppName));
+
+  CBrevantDlg mainWindow(folders);
+  mainWindow.exec();
+  return 0;
+}

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "copy/CopyJob.h"
+#include "core/ElapsedTime.h"
+#include "core/Reporter.h"
+#include "preview/PreviewJob.h"
+#include "preview/PreviewReceiver.h"
+#include "profile/SettingsState.h"
+
+struct CMessage;
+class CMessageTarget;
+class CPreviewCounts;
+class CPreviewList;
+class CPrompter;
+class CQueueComboBoxData;
+struct SProgramOptions;
+
+// The Copy command from its checks to its results, for one profile or a whole queue, shared
+// by the main window and the command-line runner. The owner feeds it the jobs' messages on
+// its own thread; progress messages are left to the owner.
+class CCopyRun {
+ public:
+  // Makes the named profile current and gives its settings; false when there is none.
+  using ProfileSelector = std::function<bool(const std::string& name, CSettingsState& settings)>;
+
+  CCopyRun(CPrompter& prompter, CCopyErrorWindow& errorWindow, const SProgramOptions& options,
+           CMessageTarget& target, CPreviewList& list, CPreviewCounts& counts);
+  ~CCopyRun();
+
+  // Starts copying one profile: the list of a finished preview when `previewed`, else the
+  // list is gathered first. False when it could not start (the reason has been reported).
+  bool Begin(CSettingsState& settings, bool previewed);
+  // Copies every profile of a queue in turn with one report at the end. Profiles that cannot
+  // be made current or whose checks fail are recorded as messages.
+  bool BeginQueue(CQueueComboBoxData& queue, ProfileSelector select);
+
+  // Handles a message from the jobs; returns its answer. `progress` is true for the messages
+  // that only the progress display wants.
+  int64_t Handle(CMessage& message, bool& progress);
+
+  // Whether the run is over, and how.
+  bool Finished() const { return m_finished; }
+  bool Stopped() const { return m_stopped; }
+  // Results, once finished (a stopped gathering has none).
+  bool HasResults() const { return m_hasResults; }
+  const CCopyMsgs& Messages() const { return m_copyJob.Messages(); }
+  int32_t Files() const { return m_copyJob.ReportedFiles(); }
+  int32_t Folders() const { return m_copyJob.ReportedFolders(); }
+  bool AllItemsListed() const { return m_allItemsListed; }
+  int32_t CopyMode() const { return m_copyMode; }
+  bool QueueRun() const { return m_queueRun; }
+  const CElapsedTime& Elapsed() const { return m_elapsed; }
+
+  // The stop request of the Cancel button.
+  void Stop();
+  void Suspend(bool on);
+
+ private:
+  // During a queue run the checks' failures become messages about the profile.
+  class CQueueReporter : public CReporter {
+   public:
+    explicit CQueueReporter(CCopyRun& run) : m_run(run) {}
+    void Report(const std::string& text) override;
+
+   private:
+    CCopyRun& m_run;
+  };
+
+  bool StartedOrReported(bool started);
+  bool StartCopyJob();
+  void NextQueueProfile();
+  void Finish(bool stopped, bool results);
+  CReporter& Reporter();
+
+  CPrompter& m_prompter;
+  CCopyErrorWindow& m_errorWindow;
+  const SProgramOptions& m_options;
+  CMessageTarget& m_target;
+  CPreviewList& m_list;
+  CPreviewCounts& m_counts;
+  CPrompterReporter m_showReporter;
+  CQueueReporter m_queueReporter;
+  CPreviewReceiver m_receiver;
+  CPreviewJob m_previewJob;
+  CCopyJob m_copyJob;
+  CElapsedTime m_elapsed;
+
+  std::optional<SCopySetup> m_pendingCopy;  // set up while the list is gathered
+  uint32_t m_sourceCluster = 0;
+  int32_t m_copyMode = 0;
+  bool m_queueRun = false;
+  CQueueComboBoxData* m_queue = nullptr;
+  ProfileSelector m_select;
+  std::string m_profileName;
+  bool m_finished = false;
+  bool m_stopped = false;
+  bool m_hasResults = false;
+  bool m_allItemsListed = true;
+};
