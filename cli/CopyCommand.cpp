@@ -106,8 +106,8 @@ int RunCopyCommand(const SCliArguments& arguments) {
 
   CMessageQueue queue;
   CPreviewList list;
-  CPreviewCounts counts;
-  CCopyRun run(prompter, errorWindow, options, queue, list, counts);
+  CPreviewCounts counts(list);
+  CCopyRun run(prompter, errorWindow, options, queue, list);
 
   EProfileFailure failure = EProfileFailure::kNone;
   std::string message;

@@ -20,9 +20,8 @@
 #include "preview/PreviewCounts.h"
 #include "preview/PreviewJob.h"
 #include "preview/PreviewList.h"
-#include "preview/PreviewReceiver.h"
 #include "run/FolderValidation.h"
-#include "run/RunPreparation.h"
+#include "run/PreviewRun.h"
 
 namespace {
 
@@ -58,24 +57,12 @@ int RunPreviewCommand(const SCliArguments& arguments) {
     std::fprintf(stderr, "%s\n", message.c_str());
     return failure == EProfileFailure::kUsage ? kExitUsage : kExitFailed;
   }
-  if (!CheckIncludes(*settings, reporter)) {
-    return kExitFailed;
-  }
-  SValidationContext context{prompter, reporter, false, nullptr};
-  SPreparedFolders prepared;
-  if (!PrepareFolders(*settings, context, prepared)) {
-    return kExitFailed;
-  }
-
   CMessageQueue queue;
   CPreviewList list;
-  CPreviewCounts counts;
-  CPreviewReceiver receiver(list, counts);
-  list.SetToday(platform::CDateTime::Now());
-  CPreviewJob job;
-  job.SetUp(MakePreviewSetup(*settings, options, prepared, &queue, true, &prompter));
-  if (!job.Start(&queue, 0)) {
-    std::fprintf(stderr, "The preview could not be started.\n");
+  CPreviewCounts counts(list);
+  CPreviewRun run(prompter, options, queue, list);
+  SValidationContext context{prompter, reporter, false, nullptr};
+  if (!run.Begin(*settings, context, true)) {
     return kExitFailed;
   }
   // Comma-separated rows go out as they arrive, while the walk goes on; only gathering can
@@ -88,24 +75,19 @@ int RunPreviewCommand(const SCliArguments& arguments) {
   if (streaming) {
     write(CsvHeaderLine());
   }
-  bool done = false;
-  while (!done) {
+  while (!run.Finished()) {
     queue.DispatchOne(
         [&](CMessage& received) -> int64_t {
           bool handled = false;
           const size_t before = list.Count();
-          const int64_t answer = receiver.Handle(received, handled);
+          const int64_t answer = run.Handle(received, handled);
           for (size_t row = before; streaming && row < list.Count(); ++row) {
             write(CsvRowLine(list, row));
-          }
-          if (!handled && received.Offset() == kMsgPreviewDone) {
-            done = true;
           }
           return answer;
         },
         std::chrono::hours(24));
   }
-  job.WaitForRuns();
 
   const CFormatItem format(2, options.m_useThousandsSep != 0, options.m_thousandsSep);
   if (!streaming) {
@@ -113,6 +95,6 @@ int RunPreviewCommand(const SCliArguments& arguments) {
                       counts.SummaryText(settings->copyMode, format), std::time(nullptr), write);
   }
   std::fflush(stdout);
-  PrintStatistics(job, format, elapsed);
+  PrintStatistics(run.Job(), format, elapsed);
   return kExitSuccess;
 }

@@ -4,12 +4,19 @@
 
 #include "platform/System.h"
 
+void CMessageBatcher::Restart(CMessageTarget* target) {
+  m_target = target;
+  m_delivered = false;
+  m_held.clear();
+}
+
 void CMessageBatcher::Post(CMessage message) {
   if (m_target == nullptr) {
     return;
   }
   m_held.push_back(std::move(message));
-  if (m_target->WantsEachPost() || platform::GetTickCountMs() - m_lastDelivery >= m_intervalMs) {
+  if (!m_delivered || m_target->WantsEachPost() || m_held.size() >= m_countLimit ||
+      platform::GetTickCountMs() - m_lastDelivery >= m_intervalMs) {
     Deliver();
   }
 }
@@ -24,6 +31,7 @@ int64_t CMessageBatcher::Send(CMessage message) {
 
 void CMessageBatcher::Deliver() {
   m_lastDelivery = platform::GetTickCountMs();
+  m_delivered = true;
   if (m_held.empty() || m_target == nullptr) {
     return;
   }

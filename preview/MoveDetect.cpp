@@ -9,7 +9,6 @@
 #include "core/PathText.h"
 #include "platform/FileOps.h"
 #include "preview/ListData.h"
-#include "preview/PreviewCounts.h"
 #include "preview/PreviewJob.h"
 #include "preview/PreviewList.h"
 
@@ -87,8 +86,7 @@ bool MoveDetectedFile(const CDetectListCtrlData& move) {
          platform::EError::kNone;
 }
 
-int MoveDetectedFiles(std::vector<CDetectListCtrlData>& moves, CPreviewList& list,
-                      CPreviewCounts& counts) {
+int MoveDetectedFiles(std::vector<CDetectListCtrlData>& moves, CPreviewList& list) {
   std::vector<size_t> removals;
   std::vector<CDetectListCtrlData> left;
   int moved = 0;
@@ -101,15 +99,12 @@ int MoveDetectedFiles(std::vector<CDetectListCtrlData>& moves, CPreviewList& lis
       left.push_back(std::move(move));
     }
   }
-  std::sort(removals.begin(), removals.end(), std::greater<>());
-  for (const size_t index : removals) {
-    list.Remove(index, counts);
-  }
+  std::sort(removals.begin(), removals.end());
+  list.RemoveRows(removals);
   // The rows of the moves that failed stay; their indexes shift past the rows removed.
   const auto shifted = [&removals](size_t index) {
-    const auto below = std::count_if(removals.begin(), removals.end(),
-                                     [index](size_t removed) { return removed < index; });
-    return index - static_cast<size_t>(below);
+    const auto below = std::lower_bound(removals.begin(), removals.end(), index);
+    return index - static_cast<size_t>(below - removals.begin());
   };
   for (CDetectListCtrlData& move : left) {
     move.deleteIndex = shifted(move.deleteIndex);

@@ -10,7 +10,6 @@
 #include "platform/TextUtil.h"
 
 class CFilesListCtrlData;
-class CPreviewCounts;
 class CPreviewList;
 class CPrompter;
 
@@ -69,8 +68,7 @@ class CMoveDetect {
 // Moves one row's old destination file to its new place (making the folder first).
 bool MoveDetectedFile(const CDetectListCtrlData& move);
 
-// Moves every row, removes the moved rows' two preview rows (highest index first) and
-// returns how many were moved; the rows that moved leave `moves`, and the indexes of those
-// left are brought up to date.
-int MoveDetectedFiles(std::vector<CDetectListCtrlData>& moves, CPreviewList& list,
-                      CPreviewCounts& counts);
+// Moves every row, removes the moved rows' two preview rows (in one change of the list, so
+// its counts follow) and returns how many were moved; the rows that moved leave `moves`, and
+// the indexes of those left are brought up to date.
+int MoveDetectedFiles(std::vector<CDetectListCtrlData>& moves, CPreviewList& list);

@@ -6,6 +6,34 @@
 #include "platform/TextUtil.h"
 #include "preview/ListData.h"
 
+CPreviewCounts::CPreviewCounts(CPreviewList& list) : m_list(list) {
+  for (size_t i = 0; i < list.Count(); ++i) {
+    Add(list.Row(i));
+  }
+  m_list.AddListener(this);
+}
+
+CPreviewCounts::~CPreviewCounts() {
+  m_list.RemoveListener(this);
+}
+
+void CPreviewCounts::RowsAppended(const CPreviewList& list, size_t first, size_t count) {
+  for (size_t i = first; i < first + count; ++i) {
+    Add(list.Row(i));
+  }
+}
+
+void CPreviewCounts::RowsAboutToBeRemoved(const CPreviewList& list,
+                                          const std::vector<size_t>& rows) {
+  for (const size_t row : rows) {
+    Remove(list.Row(row));
+  }
+}
+
+void CPreviewCounts::Cleared(const CPreviewList&) {
+  Reset();
+}
+
 void CPreviewCounts::Reset() {
   m_filesToCopy = 0;
   m_totalSize = 0;

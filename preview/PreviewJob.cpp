@@ -60,6 +60,8 @@ int32_t CPreviewJob::Run() {
   m_strayFolders.clear();
   m_lastFileFolder.clear();
   m_exactCase = m_setup.includeRenames && m_setup.previewRun;
+  m_batcher = CMessageBatcher(m_notifyWnd, 50, kMessagesPerDelivery);
+  m_announced = false;
   try {
     Walk();
   } catch (const std::bad_alloc&) {
@@ -87,11 +89,11 @@ int32_t CPreviewJob::Run() {
   m_folderText.reset();
   try {
     CloseBatch();
-    Deliver();
+    m_batcher.Deliver();
   } catch (const std::bad_alloc&) {
   }
   m_pending.reset();
-  m_outbox.clear();
+  m_batcher.Restart(nullptr);
   if (m_notifyWnd != nullptr) {
     m_notifyWnd->Post(CMessage(kMsgPreviewDone, m_setup.previewRun ? 1 : 0, m_stop));
   }
@@ -111,32 +113,14 @@ void CPreviewJob::Walk() {
   int64_t space = 0;
   const std::string rootFolder = tree.RootPath();
   SFolderListing rootListing;
-  bool announcedAny = false;
-  const auto announce = [this, &announcedAny](const std::string& folder) {
-    if (m_notifyWnd == nullptr) {
-      return;
-    }
-    CloseBatch();
-    m_outbox.emplace_back(kMsgFolderStarted);
-    CMessage current(kMsgCurrentFolder);
-    current.text = folder;
-    m_outbox.push_back(std::move(current));
-    // The first folder goes out at once (the window shows the walk has begun); so does
-    // every folder while gathering, whose checks must come in the walk's order.
-    if (++m_outboxFolders >= kFoldersPerDelivery || !announcedAny ||
-        m_setup.copyMode == kCopyGather) {
-      Deliver();
-    }
-    announcedAny = true;
-  };
   // The root is announced before anything is read, as every folder is before its entries.
-  announce(rootFolder);
+  AnnounceFolder(rootFolder);
   CFolderLister lister(*m_setup.search, *m_setup.filter, [this] { return CheckPoint(); });
   bool first = true;
   while (std::optional<SListedFolder> listed = lister.Next()) {
     const std::string& folder = listed->path;
     if (!first) {
-      announce(folder);
+      AnnounceFolder(folder);
     }
     first = false;
     m_folderText = std::make_shared<const std::string>(DisplayFolder(folder));
@@ -345,6 +329,24 @@ std::shared_ptr<CFilesListCtrlData> CPreviewJob::MakeRow(
   return row;
 }
 
+void CPreviewJob::AnnounceFolder(const std::string& folder) {
+  if (m_notifyWnd == nullptr) {
+    return;
+  }
+  CloseBatch();
+  m_batcher.Post(CMessage(kMsgFolderStarted));
+  CMessage current(kMsgCurrentFolder);
+  current.text = folder;
+  m_batcher.Post(std::move(current));
+  // The first folder goes out at once, so the window shows that the walk has begun. While
+  // gathering, the window's answers to the checks depend on every folder and row before
+  // them, so each goes out at once.
+  if (!m_announced || m_setup.copyMode == kCopyGather) {
+    m_batcher.Deliver();
+  }
+  m_announced = true;
+}
+
 void CPreviewJob::PostItem(int32_t action, std::shared_ptr<CFilesListCtrlData> row) {
   if (m_notifyWnd == nullptr) {
     return;
@@ -355,10 +357,12 @@ void CPreviewJob::PostItem(int32_t action, std::shared_ptr<CFilesListCtrlData> r
     m_pending->reserve(kBatch);
   }
   m_pending->push_back(std::move(row));
-  // While gathering, the window must see every row before it answers the next check.
-  if (m_pending->size() >= kBatch || m_setup.copyMode == kCopyGather) {
+  const bool gather = m_setup.copyMode == kCopyGather;
+  if (m_pending->size() >= kBatch || gather) {
     CloseBatch();
-    Deliver();
+  }
+  if (gather) {
+    m_batcher.Deliver();
   }
 }
 
@@ -369,15 +373,5 @@ void CPreviewJob::CloseBatch() {
   CMessage message(kMsgAddItems, static_cast<int64_t>(m_pending->size()));
   message.Attach(std::move(m_pending));
   m_pending.reset();
-  m_outbox.push_back(std::move(message));
-}
-
-void CPreviewJob::Deliver() {
-  m_outboxFolders = 0;
-  if (m_outbox.empty() || m_notifyWnd == nullptr) {
-    return;
-  }
-  std::vector<CMessage> messages;
-  messages.swap(m_outbox);
-  m_notifyWnd->PostAll(std::move(messages));
+  m_batcher.Post(std::move(message));
 }

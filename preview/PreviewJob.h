@@ -10,6 +10,7 @@
 
 #include "core/CIStringMap.h"
 #include "core/Message.h"
+#include "core/MessageBatcher.h"
 #include "core/ThreadJob.h"
 #include "preview/FolderTree.h"
 #include "rules/DestinationIndex.h"
@@ -72,17 +73,17 @@ class CPreviewJob : public CThreadJob {
                                               const std::shared_ptr<const std::string>& folder,
                                               int32_t action);
   std::shared_ptr<const std::string> TypeName(const std::string& fileName);
-  // Rows go to the window in batches, which keeps the threads from waking each other for
-  // every row of a long list.
-  // The folder announcements of a few folders go out together too.
+  // Rows go to the window in messages of up to kBatch rows, and the messages in deliveries a
+  // few times a second, which keeps the threads from waking each other for every row of a
+  // long list.
   void PostItem(int32_t action, std::shared_ptr<CFilesListCtrlData> row);
+  void AnnounceFolder(const std::string& folder);
   void CloseBatch();
-  void Deliver();
   static constexpr size_t kBatch = 256;
-  static constexpr int kFoldersPerDelivery = 8;
+  static constexpr size_t kMessagesPerDelivery = 16;
   std::shared_ptr<std::vector<std::shared_ptr<CFilesListCtrlData>>> m_pending;
-  std::vector<CMessage> m_outbox;
-  int m_outboxFolders = 0;
+  CMessageBatcher m_batcher;
+  bool m_announced = false;
   uint64_t RoundUp(uint64_t size) const;
 
   SPreviewSetup m_setup;

@@ -4,7 +4,6 @@
 
 #include "core/Message.h"
 #include "platform/DateTime.h"
-#include "preview/PreviewCounts.h"
 #include "preview/PreviewList.h"
 
 void CPreviewReceiver::Reset() {
@@ -17,14 +16,14 @@ int64_t CPreviewReceiver::Handle(CMessage& message, bool& handled) {
   handled = true;
   switch (message.Offset()) {
     case kMsgAddItem:
-      AddRow(static_cast<int32_t>(message.first),
-             std::static_pointer_cast<CFilesListCtrlData>(message.object));
+      if (auto row = std::static_pointer_cast<CFilesListCtrlData>(message.object)) {
+        row->action = static_cast<int32_t>(message.first);
+        AddRows({std::move(row)});
+      }
       return 0;
     case kMsgAddItems:
       if (const auto* rows = message.Object<std::vector<std::shared_ptr<CFilesListCtrlData>>>()) {
-        for (const auto& row : *rows) {
-          AddRow(row->action, row);
-        }
+        AddRows(*rows);
       }
       return 0;
     case kMsgGatherCheck:
@@ -35,18 +34,22 @@ int64_t CPreviewReceiver::Handle(CMessage& message, bool& handled) {
   }
 }
 
-void CPreviewReceiver::AddRow(int32_t action, std::shared_ptr<CFilesListCtrlData> row) {
-  if (!row) {
-    return;
+void CPreviewReceiver::AddRows(std::vector<std::shared_ptr<CFilesListCtrlData>> rows) {
+  std::erase(rows, nullptr);
+  for (const auto& row : rows) {
+    row->action = row->action < 0 ? 0 : (row->action > 2 ? 2 : row->action);
   }
-  row->action = action < 0 ? 0 : (action > 2 ? 2 : action);
-  if (!m_list.Add(row)) {
+  // A batch of rows is one change of the list, so a window redraws once for it.
+  const size_t taken = m_list.Append(rows);
+  if (taken < rows.size()) {
     m_allItemsListed = false;
-    return;
   }
-  m_counts.Add(*row);
-  if (m_namesIndexed && row->action == kActionCopy) {
-    m_byName.emplace(row->name, row.get());
+  if (m_namesIndexed) {
+    for (size_t i = 0; i < taken; ++i) {
+      if (rows[i]->action == kActionCopy) {
+        m_byName.emplace(rows[i]->name, rows[i].get());
+      }
+    }
   }
 }
 
@@ -73,7 +76,7 @@ int64_t CPreviewReceiver::GatherCheck(const CMessage& message) {
   const long index = m_list.IndexOf(listed);
   m_byName.erase(found);
   if (index >= 0) {
-    m_list.Remove(static_cast<size_t>(index), m_counts);
+    m_list.Remove(static_cast<size_t>(index));
   }
   return 1;
 }

@@ -6,20 +6,20 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "core/CIStringMap.h"
 
 struct CMessage;
 class CFilesListCtrlData;
-class CPreviewCounts;
 class CPreviewList;
 
 // What the window does with a preview's messages, for every window that shows a preview
-// (the main window and the command-line runner alike): rows go into the list and the
-// counts, and the gather check keeps the newest of same-named files.
+// (the main window and the command-line runner alike): rows go into the list (and so into
+// its counts), and the gather check keeps the newest of same-named files.
 class CPreviewReceiver {
  public:
-  CPreviewReceiver(CPreviewList& list, CPreviewCounts& counts) : m_list(list), m_counts(counts) {}
+  explicit CPreviewReceiver(CPreviewList& list) : m_list(list) {}
 
   // Handles an add-item or gather-check message and returns its answer; other messages
   // are left to the caller (the result is then 0 and `handled` false).
@@ -30,11 +30,10 @@ class CPreviewReceiver {
   void Reset();
 
  private:
-  void AddRow(int32_t action, std::shared_ptr<CFilesListCtrlData> row);
+  void AddRows(std::vector<std::shared_ptr<CFilesListCtrlData>> rows);
   int64_t GatherCheck(const CMessage& message);
 
   CPreviewList& m_list;
-  CPreviewCounts& m_counts;
   bool m_allItemsListed = true;
   // The rows by name, made on the first gather check.
   bool m_namesIndexed = false;

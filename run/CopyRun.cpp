@@ -10,7 +10,6 @@
 #include "core/Prompter.h"
 #include "platform/DateTime.h"
 #include "platform/System.h"
-#include "preview/PreviewCounts.h"
 #include "preview/PreviewList.h"
 #include "queues/QueueData.h"
 #include "run/CopyBuffer.h"
@@ -22,20 +21,18 @@ void CCopyRun::CQueueReporter::Report(const std::string& text) {
 }
 
 CCopyRun::CCopyRun(CPrompter& prompter, CCopyErrorWindow& errorWindow,
-                   const SProgramOptions& options, CMessageTarget& target, CPreviewList& list,
-                   CPreviewCounts& counts)
+                   const SProgramOptions& options, CMessageTarget& target, CPreviewList& list)
     : m_prompter(prompter),
       m_errorWindow(errorWindow),
       m_options(options),
       m_target(target),
       m_list(list),
-      m_counts(counts),
       m_showReporter(prompter),
       m_queueReporter(*this),
-      m_receiver(list, counts) {}
+      m_gather(prompter, options, target, list) {}
 
 CCopyRun::~CCopyRun() {
-  m_previewJob.SetStop(1);
+  m_gather.Stop();
   m_copyJob.SetStop(1);
 }
 
@@ -44,12 +41,12 @@ CReporter& CCopyRun::Reporter() {
 }
 
 void CCopyRun::Stop() {
-  m_previewJob.SetStop(1);
+  m_gather.Stop();
   m_copyJob.SetStop(1);
 }
 
 void CCopyRun::Suspend(bool on) {
-  m_previewJob.Suspend(on);
+  m_gather.Suspend(on);
   m_copyJob.Suspend(on);
 }
 
@@ -64,48 +61,40 @@ bool CCopyRun::Begin(CSettingsState& settings, bool previewed) {
     m_allItemsListed = true;
   }
   try {
-    CSettingsState loaded = AsLoadedIntoPages(settings);
-    if (!previewed && !CheckIncludes(loaded, Reporter())) {
-      return false;
-    }
     SValidationContext context{m_prompter, Reporter(), m_queueRun, nullptr};
-    SPreparedFolders prepared;
-    if (!PrepareFolders(loaded, context, prepared)) {
+    SPreparedRun prepared;
+    if (!m_gather.Prepare(settings, context, !previewed, prepared)) {
       return false;
     }
-    settings.sourcePath = loaded.sourcePath;
-    settings.destinationPath = loaded.destinationPath;
-    m_copyMode = loaded.copyMode;
-    SPreviewSetup rules =
-        MakePreviewSetup(loaded, m_options, prepared, &m_target, false, &m_prompter);
-    SCopySetup copy;
-    copy.list = &m_list;
-    copy.sourceRoot = prepared.source;
-    copy.destinationRoot = prepared.destination;
-    copy.clusterSize = prepared.drives.destCluster;
-    copy.copyMode = loaded.copyMode;
-    copy.filter = std::move(rules.filter);
-    copy.freeSpace = static_cast<int64_t>(prepared.drives.destFree);
-    copy.prompter = &m_prompter;
-    copy.errorWindow = &m_errorWindow;
-    m_sourceCluster = prepared.drives.sourceCluster;
-    m_pendingCopy = std::move(copy);
+    m_copyMode = prepared.settings.copyMode;
+    m_pendingCopy = MakeCopySetup(prepared);
+    m_sourceCluster = prepared.folders.drives.sourceCluster;
     if (previewed) {
       return StartCopyJob();
     }
     // No list stands: gather it first; the copy starts when the gathering is done.
-    m_list.Clear();
-    m_counts.Reset();
-    m_receiver.Reset();
-    m_list.SetToday(platform::CDateTime::Now());
-    SPreviewSetup gather =
-        MakePreviewSetup(loaded, m_options, prepared, &m_target, false, &m_prompter);
-    m_previewJob.SetUp(std::move(gather));
-    return StartedOrReported(m_previewJob.Start(&m_target, 0));
+    return m_gather.Start(prepared, false, Reporter());
   } catch (const std::bad_alloc&) {
     m_prompter.Show(kOutOfMemoryText, EIcon::kStop);
     return false;
   }
+}
+
+SCopySetup CCopyRun::MakeCopySetup(const SPreparedRun& prepared) {
+  const SPreparedFolders& folders = prepared.folders;
+  SPreviewSetup rules =
+      MakePreviewSetup(prepared.settings, m_options, folders, &m_target, false, &m_prompter);
+  SCopySetup copy;
+  copy.list = &m_list;
+  copy.sourceRoot = folders.source;
+  copy.destinationRoot = folders.destination;
+  copy.clusterSize = folders.drives.destCluster;
+  copy.copyMode = prepared.settings.copyMode;
+  copy.filter = std::move(rules.filter);
+  copy.freeSpace = static_cast<int64_t>(folders.drives.destFree);
+  copy.prompter = &m_prompter;
+  copy.errorWindow = &m_errorWindow;
+  return copy;
 }
 
 bool CCopyRun::StartCopyJob() {
@@ -133,7 +122,6 @@ bool CCopyRun::StartedOrReported(bool started) {
 
 bool CCopyRun::BeginQueue(CQueueComboBoxData& queue, ProfileSelector select) {
   m_elapsed.Restart();
-  m_previewJob.SetStop(0);
   m_copyJob.SetStop(0);
   m_queueRun = true;
   m_queue = &queue;
@@ -175,32 +163,32 @@ void CCopyRun::Finish(bool stopped, bool results) {
 int64_t CCopyRun::Handle(CMessage& message, bool& progress) {
   progress = false;
   bool handled = false;
-  const int64_t answer = m_receiver.Handle(message, handled);
+  const int64_t answer = m_gather.Handle(message, handled);
   if (handled) {
-    m_allItemsListed = m_allItemsListed && m_receiver.AllItemsListed();
+    m_allItemsListed = m_allItemsListed && m_gather.AllItemsListed();
+    if (m_gather.Finished() && message.Offset() == kMsgPreviewDone) {
+      GatheringDone();
+    }
     return answer;
   }
-  switch (message.Offset()) {
-    case kMsgPreviewDone:
-      // A stop asked for after the gathering's last step but before its end was handled
-      // still counts: the copy must not start behind the user's back.
-      if (message.second != 0 || m_previewJob.StopValue() != 0) {
-        // A stopped gathering copies nothing and shows no results.
-        m_pendingCopy.reset();
-        Finish(true, false);
-      } else if (!StartCopyJob()) {
-        Finish(true, false);
-      }
-      return 0;
-    case kMsgCopyDone:
-      if (m_queueRun && m_copyJob.StopValue() == 0) {
-        NextQueueProfile();
-      } else {
-        Finish(m_copyJob.StopValue() != 0, true);
-      }
-      return 0;
-    default:
-      progress = true;
-      return 0;
+  if (message.Offset() == kMsgCopyDone) {
+    if (m_queueRun && m_copyJob.StopValue() == 0) {
+      NextQueueProfile();
+    } else {
+      Finish(m_copyJob.StopValue() != 0, true);
+    }
+    return 0;
+  }
+  progress = true;
+  return 0;
+}
+
+void CCopyRun::GatheringDone() {
+  if (m_gather.Stopped()) {
+    // A stopped gathering copies nothing and shows no results.
+    m_pendingCopy.reset();
+    Finish(true, false);
+  } else if (!StartCopyJob()) {
+    Finish(true, false);
   }
 }

@@ -10,13 +10,11 @@
 #include "copy/CopyJob.h"
 #include "core/ElapsedTime.h"
 #include "core/Reporter.h"
-#include "preview/PreviewJob.h"
-#include "preview/PreviewReceiver.h"
 #include "profile/SettingsState.h"
+#include "run/PreviewRun.h"
 
 struct CMessage;
 class CMessageTarget;
-class CPreviewCounts;
 class CPreviewList;
 class CPrompter;
 class CQueueComboBoxData;
@@ -31,7 +29,7 @@ class CCopyRun {
   using ProfileSelector = std::function<bool(const std::string& name, CSettingsState& settings)>;
 
   CCopyRun(CPrompter& prompter, CCopyErrorWindow& errorWindow, const SProgramOptions& options,
-           CMessageTarget& target, CPreviewList& list, CPreviewCounts& counts);
+           CMessageTarget& target, CPreviewList& list);
   ~CCopyRun();
 
   // Starts copying one profile: the list of a finished preview when `previewed`, else the
@@ -73,6 +71,8 @@ class CCopyRun {
     CCopyRun& m_run;
   };
 
+  SCopySetup MakeCopySetup(const SPreparedRun& prepared);
+  void GatheringDone();
   bool StartedOrReported(bool started);
   bool StartCopyJob();
   void NextQueueProfile();
@@ -84,11 +84,9 @@ class CCopyRun {
   const SProgramOptions& m_options;
   CMessageTarget& m_target;
   CPreviewList& m_list;
-  CPreviewCounts& m_counts;
   CPrompterReporter m_showReporter;
   CQueueReporter m_queueReporter;
-  CPreviewReceiver m_receiver;
-  CPreviewJob m_previewJob;
+  CPreviewRun m_gather;  // the list of a Copy without a preview
   CCopyJob m_copyJob;
   CElapsedTime m_elapsed;
 

@@ -8,12 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "tests/preview/PreviewRun.h"
+#include "tests/support/PreviewHarness.h"
 #include "tests/support/TestSandbox.h"
 
 namespace {
 
-using preview_testing::CPreviewRun;
+using preview_testing::CPreviewHarness;
 using preview_testing::kSecond;
 using preview_testing::LocalFileTime;
 using testing::ElementsAre;
@@ -36,10 +36,7 @@ std::shared_ptr<CFilesListCtrlData> Row(const std::string& folder, const std::st
 // Detects moves in a list of rows made by hand.
 class MoveMatching : public ::testing::Test {
  protected:
-  void Add(std::shared_ptr<CFilesListCtrlData> row) {
-    m_counts.Add(*row);
-    m_list.Add(std::move(row));
-  }
+  void Add(std::shared_ptr<CFilesListCtrlData> row) { m_list.Add(std::move(row)); }
   bool Detect(bool includeRenames) {
     m_detect = std::make_unique<CMoveDetect>("C:\\src", "D:\\dst\\", includeRenames);
     if (!m_detect->Gather(m_list)) {
@@ -49,7 +46,6 @@ class MoveMatching : public ::testing::Test {
   }
 
   CPreviewList m_list;
-  CPreviewCounts m_counts;
   std::unique_ptr<CMoveDetect> m_detect;
 };
 
@@ -73,7 +69,6 @@ TEST_F(MoveMatching, TimesMatchWithinTwoSecondsOrAnHourApart) {
                         {7200, false}}) {
     SCOPED_TRACE(c.seconds);
     m_list.Clear();
-    m_counts.Reset();
     Add(Row("C:\\src\\b", "x.dat", kActionCopy, 100,
             kMarch + static_cast<platform::FileTime>(c.seconds * static_cast<int64_t>(kSecond))));
     Add(Row("D:\\dst\\a", "x.dat", kActionDelete, 100, kMarch));
@@ -159,7 +154,7 @@ TEST_F(CarryingOutMoves, MovesTheOldCopyAndDropsBothRows) {
   testing_support::BuildTree(
       Source(), {{"b/moved.dat", "contents", kMarch}, {"b/other.txt", "new", kMarch}, {"a/", ""}});
   testing_support::BuildTree(Destination(), {{"a/moved.dat", "contents", kMarch}});
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   ASSERT_THAT(run.Rows(),
               UnorderedElementsAre("copy C:\\src\\b\\moved.dat", "copy C:\\src\\b\\other.txt",
@@ -173,7 +168,7 @@ TEST_F(CarryingOutMoves, MovesTheOldCopyAndDropsBothRows) {
   EXPECT_FALSE(detect.AnyRenamed());
 
   std::vector<CDetectListCtrlData> moves = detect.Moves();
-  EXPECT_EQ(MoveDetectedFiles(moves, run.list, run.counts), 1);
+  EXPECT_EQ(MoveDetectedFiles(moves, run.list), 1);
   EXPECT_THAT(moves, IsEmpty());
   EXPECT_FALSE(testing_support::Exists(Destination() + "/a/moved.dat"));
   EXPECT_EQ(testing_support::ReadFile(Destination() + "/b/moved.dat"), "contents");
@@ -187,12 +182,11 @@ TEST_F(CarryingOutMoves, MovesTheOldCopyAndDropsBothRows) {
 TEST_F(CarryingOutMoves, AFailedMoveKeepsItsRowsAndItsIndexes) {
   // Rows: 0 copy b\one, 1 delete a\one, 2 copy b\two, 3 delete a\two (missing on disk).
   CPreviewList list;
-  CPreviewCounts counts;
+  CPreviewCounts counts(list);
   for (const auto& row : {Row("C:\\src\\b", "one.dat", kActionCopy, 3, kMarch),
                           Row("D:\\dst\\a", "one.dat", kActionDelete, 3, kMarch),
                           Row("C:\\src\\b", "two.dat", kActionCopy, 3, kMarch),
                           Row("D:\\dst\\a", "two.dat", kActionDelete, 3, kMarch)}) {
-    counts.Add(*row);
     list.Add(row);
   }
   testing_support::BuildTree(Destination(), {{"a/one.dat", "one", kMarch}});
@@ -202,7 +196,7 @@ TEST_F(CarryingOutMoves, AFailedMoveKeepsItsRowsAndItsIndexes) {
   std::vector<CDetectListCtrlData> moves = detect.Moves();
   ASSERT_EQ(moves.size(), 2u);
 
-  EXPECT_EQ(MoveDetectedFiles(moves, list, counts), 1);
+  EXPECT_EQ(MoveDetectedFiles(moves, list), 1);
   ASSERT_EQ(moves.size(), 1u);
   EXPECT_EQ(moves[0].oldName, "two.dat");
   ASSERT_EQ(list.Count(), 2u);

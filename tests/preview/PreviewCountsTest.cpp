@@ -26,16 +26,13 @@ std::shared_ptr<CFilesListCtrlData> Row(const std::string& folder, const std::st
 
 class PreviewCounts : public ::testing::Test {
  protected:
-  void Add(std::shared_ptr<CFilesListCtrlData> row) {
-    m_counts.Add(*row);
-    m_list.Add(std::move(row));
-  }
+  void Add(std::shared_ptr<CFilesListCtrlData> row) { m_list.Add(std::move(row)); }
   std::string Summary(int32_t copyMode = kCopyIntoFolders) const {
     return m_counts.SummaryText(copyMode, m_format);
   }
 
-  CPreviewCounts m_counts;
   CPreviewList m_list;
+  CPreviewCounts m_counts{m_list};
   CFormatItem m_format{2, true, ','};
 };
 
@@ -72,6 +69,26 @@ TEST_F(PreviewCounts, LargeCountsAreGrouped) {
             "1234 files to copy in 1 folder");
 }
 
+TEST_F(PreviewCounts, RemovingRowsInOneChangeReversesEach) {
+  Add(Row("C:\\src", "a.txt", kActionCopy, 100));
+  Add(Row("C:\\src", "b.txt", kActionCopy, 50));
+  Add(Row("D:\\dst", "c.txt", kActionDelete, 30));
+  Add(Row("C:\\src\\sub", "d.txt", kActionCopy, 7));
+  m_list.RemoveRows({3, 0, 3, 9});  // repeats and rows past the end are ignored
+  EXPECT_EQ(m_counts.FilesToCopy(), 1);
+  EXPECT_EQ(m_counts.TotalSize(), 50u);
+  EXPECT_EQ(m_counts.FilesToDelete(), 1);
+  EXPECT_EQ(m_counts.FolderEntries(), 2);
+  EXPECT_EQ(m_counts.Folders().count("C:\\src\\sub"), 0u);
+}
+
+TEST_F(PreviewCounts, CountsMadeForAFilledListStartWithItsRows) {
+  Add(Row("C:\\src", "a.txt", kActionCopy, 100));
+  const CPreviewCounts later(m_list);
+  EXPECT_EQ(later.FilesToCopy(), 1);
+  EXPECT_EQ(later.TotalSize(), 100u);
+}
+
 TEST_F(PreviewCounts, RemovingRowsReversesTheirCounts) {
   Add(Row("C:\\src", "a.txt", kActionCopy, 100));
   Add(Row("C:\\src", "b.txt", kActionCopy, 50));
@@ -82,22 +99,22 @@ TEST_F(PreviewCounts, RemovingRowsReversesTheirCounts) {
   EXPECT_EQ(m_counts.Folders().at("C:\\src").size, 150u);
   EXPECT_EQ(m_counts.Folders().at("D:\\dst").action, kActionDelete);
 
-  m_list.Remove(1, m_counts);  // b.txt
+  m_list.Remove(1);  // b.txt
   EXPECT_EQ(m_counts.FilesToCopy(), 1);
   EXPECT_EQ(m_counts.TotalSize(), 100u);
   EXPECT_EQ(m_counts.Folders().at("C:\\src").items, 1);
   EXPECT_EQ(m_counts.Folders().at("C:\\src").size, 100u);
 
-  m_list.Remove(0, m_counts);  // a.txt: its folder held one row and goes
+  m_list.Remove(0);  // a.txt: its folder held one row and goes
   EXPECT_EQ(m_counts.FilesToCopy(), 0);
   EXPECT_EQ(m_counts.TotalSize(), 0u);
   EXPECT_EQ(m_counts.Folders().count("C:\\src"), 0u);
   EXPECT_EQ(m_counts.FolderEntries(), 1);
 
-  m_list.Remove(1, m_counts);  // the folder to create
+  m_list.Remove(1);  // the folder to create
   EXPECT_EQ(m_counts.FoldersToCreate(), 0);
   EXPECT_EQ(m_counts.Folders().at("D:\\dst").items, 1);
-  m_list.Remove(0, m_counts);
+  m_list.Remove(0);
   EXPECT_EQ(m_counts.FilesToDelete(), 0);
   EXPECT_EQ(m_counts.FolderEntries(), 0);
   EXPECT_EQ(Summary(), "0 files to copy in 0 folders");
@@ -110,7 +127,7 @@ TEST_F(PreviewCounts, FolderEntriesIgnoreATrailingBackslashButKeepADriveRoot) {
   EXPECT_EQ(m_counts.FolderEntries(), 2);
   EXPECT_EQ(m_counts.Folders().at("C:\\src").items, 2);
   EXPECT_EQ(m_counts.Folders().at("C:\\").items, 1);
-  m_counts.Reset();
+  m_list.Clear();
   EXPECT_EQ(m_counts.FolderEntries(), 0);
   EXPECT_EQ(m_counts.FilesToCopy(), 0);
   EXPECT_EQ(m_counts.TotalSize(), 0u);

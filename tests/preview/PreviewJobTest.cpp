@@ -11,12 +11,12 @@
 
 #include "core/FormatItem.h"
 #include "platform/TextUtil.h"
-#include "tests/preview/PreviewRun.h"
+#include "tests/support/PreviewHarness.h"
 #include "tests/support/TestSandbox.h"
 
 namespace {
 
-using preview_testing::CPreviewRun;
+using preview_testing::CPreviewHarness;
 using preview_testing::kSecond;
 using preview_testing::LocalFileTime;
 using testing::ElementsAre;
@@ -47,13 +47,13 @@ class PreviewJob : public ::testing::Test {
 TEST_F(PreviewJob, NewFilesAreListedOnlyWhenIncluded) {
   BuildTree(Source(), {{"a.txt", "new file", kMarch}});
   m_settings.includeNewFiles = 0;
-  CPreviewRun without;
+  CPreviewHarness without;
   ASSERT_TRUE(without.Run(m_settings));
   EXPECT_THAT(without.Rows(), IsEmpty());
   EXPECT_EQ(without.job.Files(), 0);
 
   m_settings.includeNewFiles = 1;
-  CPreviewRun with;
+  CPreviewHarness with;
   ASSERT_TRUE(with.Run(m_settings));
   EXPECT_THAT(with.Rows(), ElementsAre("copy C:\\src\\a.txt"));
   EXPECT_EQ(with.doneFirst, 1);
@@ -64,12 +64,12 @@ TEST_F(PreviewJob, SizeTestCopiesAFileOfEqualTimeAndCountsItWhole) {
   BuildTree(Source(), {{"a.txt", std::string(10, 's'), kMarch}});
   BuildTree(Destination(), {{"a.txt", std::string(5000, 'd'), kMarch}});
   m_settings.overwriteMode = kOverwriteNewer;
-  CPreviewRun same;
+  CPreviewHarness same;
   ASSERT_TRUE(same.Run(m_settings));
   EXPECT_THAT(same.Rows(), IsEmpty());
 
   m_settings.testSize = 1;
-  CPreviewRun sized;
+  CPreviewHarness sized;
   ASSERT_TRUE(sized.Run(m_settings));
   EXPECT_THAT(sized.Rows(), ElementsAre("copy C:\\src\\a.txt"));
   EXPECT_EQ(sized.job.TotalSize(), 10u);
@@ -80,7 +80,7 @@ TEST_F(PreviewJob, SizeTestCopiesAFileOfEqualTimeAndCountsItWhole) {
   // A newer source replaces the old file under the overwrite choice, size test or not.
   BuildTree(Source(), {{"a.txt", std::string(5000, 's'), kApril}});
   BuildTree(Destination(), {{"a.txt", std::string(10, 'd'), kMarch}});
-  CPreviewRun newer;
+  CPreviewHarness newer;
   ASSERT_TRUE(newer.Run(m_settings));
   EXPECT_THAT(newer.Rows(), ElementsAre("copy C:\\src\\a.txt"));
   EXPECT_EQ(newer.job.SpaceNeeded(), 8192 - 4096);
@@ -93,13 +93,13 @@ TEST_F(PreviewJob, ReplacedFilesGiveTheirSpaceBackUnlessKeptAsVersions) {
   m_settings.overwriteMode = kOverwriteAlways;
 
   m_settings.disposeMode = kDisposeDelete;
-  CPreviewRun deleted;
+  CPreviewHarness deleted;
   ASSERT_TRUE(deleted.Run(m_settings));
   EXPECT_THAT(deleted.Rows(), UnorderedElementsAre("copy C:\\src\\a.txt", "copy C:\\src\\b.txt"));
   EXPECT_EQ(deleted.job.SpaceNeeded(), 4096 - 8192 + 12288);
 
   m_settings.disposeMode = kDisposeVersions;
-  CPreviewRun versions;
+  CPreviewHarness versions;
   ASSERT_TRUE(versions.Run(m_settings));
   EXPECT_EQ(versions.job.SpaceNeeded(), 4096 + 12288);
   EXPECT_EQ(versions.job.TotalSize(), 9010u);
@@ -109,7 +109,7 @@ TEST_F(PreviewJob, SpaceNeededNeverFallsBelowZero) {
   BuildTree(Source(), {{"a.txt", "small", kMarch}});
   BuildTree(Destination(), {{"stray.bin", std::string(50000, 'x'), kMarch}});
   m_settings.deleteStrayFiles = 1;
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(), UnorderedElementsAre("copy C:\\src\\a.txt", "delete D:\\dst\\stray.bin"));
   EXPECT_EQ(run.job.SpaceNeeded(), 0);
@@ -123,7 +123,7 @@ TEST_F(PreviewJob, ASourceFolderThatCannotBeListedHasNoStrays) {
   BuildTree(m_sandbox.Root() + "/d", {{name + "/backup.txt", "b"}, {"kept.txt", "k", kMarch}});
   m_settings.destinationPath = "D:\\";
   m_settings.deleteStrayFiles = 1;
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(), IsEmpty());
   EXPECT_THAT(run.job.StrayFolders(), ElementsAre("D:\\dst"));
@@ -140,7 +140,7 @@ TEST_F(PreviewJob, StrayFoldersAreCollectedExceptOldVersions) {
   for (const int32_t deleteStrays : {0, 1}) {
     SCOPED_TRACE(deleteStrays);
     m_settings.deleteStrayFiles = deleteStrays;
-    CPreviewRun run;
+    CPreviewHarness run;
     ASSERT_TRUE(run.Run(m_settings));
     EXPECT_THAT(run.job.StrayFolders(), UnorderedElementsAre("D:\\dst\\old", "D:\\dst\\sub\\gone"));
     // Stray folders are not rows, and the walk never enters them.
@@ -156,13 +156,13 @@ TEST_F(PreviewJob, StrayFilesAreListedOnlyWhenDeletedAndNeverWhenExcluded) {
                             {"sub/b.txt", "b", kMarch},
                             {"sub/c.txt", "c", kMarch}});
   m_settings.excludedPaths = {"1D:\\dst\\KEEP.txt"};
-  CPreviewRun kept;
+  CPreviewHarness kept;
   ASSERT_TRUE(kept.Run(m_settings));
   EXPECT_THAT(kept.Rows(), IsEmpty());
   EXPECT_EQ(kept.job.Files(), 0);
 
   m_settings.deleteStrayFiles = 1;
-  CPreviewRun deleted;
+  CPreviewHarness deleted;
   ASSERT_TRUE(deleted.Run(m_settings));
   EXPECT_THAT(deleted.Rows(),
               UnorderedElementsAre("delete D:\\dst\\stray.txt", "delete D:\\dst\\sub\\c.txt"));
@@ -182,18 +182,18 @@ TEST_F(PreviewJob, IncludeRenamesComparesNamesWithTheirCase) {
   m_settings.deleteStrayFiles = 1;
 
   // Without it the other spelling is the same file: as old as the source, so nothing to do.
-  CPreviewRun anyCase;
+  CPreviewHarness anyCase;
   ASSERT_TRUE(anyCase.Run(m_settings));
   EXPECT_THAT(anyCase.Rows(), IsEmpty());
 
   m_options.m_includeRenames = 1;
-  CPreviewRun exact;
+  CPreviewHarness exact;
   ASSERT_TRUE(exact.Run(m_settings, m_options));
   EXPECT_THAT(exact.Rows(),
               UnorderedElementsAre("copy C:\\src\\report.txt", "delete D:\\dst\\Report.TXT"));
 
   // The first phase of a Copy is no preview: names compare without case there.
-  CPreviewRun copyPhase;
+  CPreviewHarness copyPhase;
   ASSERT_TRUE(copyPhase.Run(m_settings, m_options, false));
   EXPECT_THAT(copyPhase.Rows(), IsEmpty());
   EXPECT_EQ(copyPhase.doneFirst, 0);
@@ -203,7 +203,7 @@ TEST_F(PreviewJob, OtherSpellingOfANameDecidesByItsTime) {
   BuildTree(Source(), {{"report.txt", "source", kApril}});
   BuildTree(Destination(), {{"Report.TXT", "older backup", kMarch}});
   m_settings.deleteStrayFiles = 1;
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(), ElementsAre("copy C:\\src\\report.txt"));
   // The replaced spelling gives its space back.
@@ -218,7 +218,8 @@ class PreviewGather : public PreviewJob {
   }
 
   // Runs with x.txt in a and b at the given times; returns the listed rows.
-  std::vector<std::string> Gather(platform::FileTime a, platform::FileTime b, CPreviewRun& run) {
+  std::vector<std::string> Gather(platform::FileTime a, platform::FileTime b,
+                                  CPreviewHarness& run) {
     BuildTree(Source(), {{"a/x.txt", "aaaa", a}, {"b/x.txt", "bbbbbbbb", b}});
     EXPECT_TRUE(run.Run(m_settings));
     return run.Rows();
@@ -241,7 +242,7 @@ class PreviewGather : public PreviewJob {
 };
 
 TEST_F(PreviewGather, TheNewerOfTwoNamesakesStays) {
-  CPreviewRun run;
+  CPreviewHarness run;
   EXPECT_THAT(Gather(kMarch, kApril, run), ElementsAre("copy C:\\src\\b\\x.txt"));
   EXPECT_EQ(run.counts.FilesToCopy(), 1);
   EXPECT_EQ(run.counts.TotalSize(), 8u);
@@ -258,7 +259,7 @@ TEST_F(PreviewGather, ADisplacedFileLeavesTheRunsTotals) {
   BuildTree(Source(), {{first + "/x.txt", std::string(5000, 'o'), kMarch},
                        {second + "/x.txt", "newer", kApril},
                        {second + "/y.txt", "y", kMarch}});
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(), UnorderedElementsAre("copy C:\\src\\" + second + "\\x.txt",
                                                "copy C:\\src\\" + second + "\\y.txt"));
@@ -269,13 +270,13 @@ TEST_F(PreviewGather, ADisplacedFileLeavesTheRunsTotals) {
 }
 
 TEST_F(PreviewGather, AnOlderNamesakeIsNotListed) {
-  CPreviewRun run;
+  CPreviewHarness run;
   EXPECT_THAT(Gather(kApril, kMarch, run), ElementsAre("copy C:\\src\\a\\x.txt"));
   EXPECT_EQ(run.counts.TotalSize(), 4u);
 }
 
 TEST_F(PreviewGather, AtEqualTimesTheFirstFoundStays) {
-  CPreviewRun run;
+  CPreviewHarness run;
   const std::vector<std::string> rows = Gather(kMarch, kMarch, run);
   ASSERT_EQ(rows.size(), 1u);
   // Folders are visited in the order the file system lists them.
@@ -292,7 +293,7 @@ TEST_F(PreviewGather, FilesGatheredEarlierAreNoStrays) {
                             {"gone.txt", "no source", kMarch}});
   BuildTree(Source(), {{"c/y.txt", "yyyyyyyy", kMarch}});
   m_settings.deleteStrayFiles = 1;
-  CPreviewRun run;
+  CPreviewHarness run;
   EXPECT_THAT(Gather(kMarch, kMarch, run), ElementsAre("delete D:\\dst\\gone.txt"));
   EXPECT_EQ(run.job.Files(), 1);
 }
@@ -305,7 +306,7 @@ TEST_F(PreviewGather, StraysOfTheSameNameDoNotDisplaceCopies) {
   BuildTree(Destination(),
             {{first + "/x.txt", "stray", kApril}, {first + "/other.txt", "o", kMarch}});
   m_settings.deleteStrayFiles = 1;
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(), UnorderedElementsAre("delete D:\\dst\\" + first + "\\x.txt",
                                                "copy C:\\src\\" + first + "\\other.txt",
@@ -314,7 +315,7 @@ TEST_F(PreviewGather, StraysOfTheSameNameDoNotDisplaceCopies) {
 
 TEST_F(PreviewGather, ExistingRootFileDecidesTheCopy) {
   BuildTree(Destination(), {{"x.txt", "gathered", kApril}});
-  CPreviewRun run;
+  CPreviewHarness run;
   EXPECT_THAT(Gather(kMarch, LocalFileTime(2026, 5, 1), run),
               ElementsAre("copy C:\\src\\b\\x.txt"));
 }
@@ -326,7 +327,7 @@ TEST_F(PreviewJob, TreeOnlyListsTheFoldersToCreate) {
                        {"c/d/", ""}});
   BuildTree(Destination(), {{"c/", ""}});
   m_settings.copyMode = kCopyTreeOnly;
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(), UnorderedElementsAre("create D:\\dst\\a", "create D:\\dst\\a\\b",
                                                "create D:\\dst\\c\\d"));
@@ -347,7 +348,7 @@ TEST_F(PreviewJob, StopRequestEndsTheWalkEarly) {
   for (int i = 0; i < 40; ++i) {
     BuildTree(Source(), {{"f" + std::to_string(i) + "/file.txt", "x", kMarch}});
   }
-  CPreviewRun run;
+  CPreviewHarness run;
   // Held at its first step, so that the stop surely comes mid-walk.
   run.job.Suspend(true);
   run.onMessage = [&run](CMessage& message) {
@@ -368,7 +369,7 @@ TEST_F(PreviewJob, DestinationInsideTheSourceIsNotWalked) {
                        {"backup/a.txt", "old", kMarch},
                        {"backup/deep/z.txt", "z", kMarch},
                        {"other/o.txt", "o", kMarch}});
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(),
               UnorderedElementsAre("copy C:\\src\\a.txt", "copy C:\\src\\other\\o.txt"));
@@ -386,7 +387,7 @@ TEST_F(PreviewJob, FoldersCountEachFolderThatHoldsRows) {
                        {"same/s.txt", "s", kMarch}});
   BuildTree(Destination(), {{"same/s.txt", "s", kMarch}, {"same/stray.txt", "x", kMarch}});
   m_settings.deleteStrayFiles = 1;
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_EQ(run.job.Files(), 5);
   EXPECT_EQ(run.job.TotalSize(), 14u);
@@ -400,7 +401,7 @@ TEST_F(PreviewJob, FoldersCountEachFolderThatHoldsRows) {
 TEST_F(PreviewJob, UncheckedSourceFolderEntryStillWalksItsSubfolders) {
   BuildTree(Source(), {{"root.txt", "r", kMarch}, {"a/x.txt", "x", kMarch}});
   m_settings.subfolderEntries = {"0+C:\\src"};
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(), ElementsAre("copy C:\\src\\a\\x.txt"));
 }
@@ -412,7 +413,7 @@ TEST_F(PreviewJob, RowsOnADriveRootKeepOneBackslash) {
   m_settings.destinationPath = "D:\\";
   m_settings.subfolderMode = settings_codes::kSubfoldersNone;
   m_settings.deleteStrayFiles = 1;
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(), UnorderedElementsAre("copy C:\\top.txt", "delete D:\\stray.txt"));
   for (size_t i = 0; i < run.list.Count(); ++i) {

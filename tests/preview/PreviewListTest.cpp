@@ -24,7 +24,6 @@ class PreviewList : public ::testing::Test {
     row->folder = std::make_shared<const std::string>(folder);
     row->size = size;
     row->action = action;
-    m_counts.Add(*row);
     EXPECT_TRUE(m_list.Add(row));
     return row.get();
   }
@@ -37,7 +36,7 @@ class PreviewList : public ::testing::Test {
   }
 
   CPreviewList m_list;
-  CPreviewCounts m_counts;
+  CPreviewCounts m_counts{m_list};
 };
 
 TEST_F(PreviewList, KeepsTheOrderRowsCameInUntilSorted) {
@@ -75,18 +74,18 @@ TEST_F(PreviewList, RemovingTheLastRowForgetsTheSort) {
   Add("C:\\a", "one", 1);
   Add("C:\\a", "two", 2);
   m_list.Sort(kColSize, true);
-  m_list.Remove(0, m_counts);
+  m_list.Remove(0);
   EXPECT_EQ(m_list.SortColumn(), kColSize);
   EXPECT_TRUE(m_list.Descending());
   EXPECT_THAT(Names(), ElementsAre("one"));
-  m_list.Remove(0, m_counts);
+  m_list.Remove(0);
   EXPECT_TRUE(m_list.Empty());
   EXPECT_EQ(m_list.SortColumn(), -1);
   EXPECT_FALSE(m_list.Descending());
   EXPECT_EQ(m_counts.FilesToCopy(), 0);
   EXPECT_EQ(m_counts.FolderEntries(), 0);
   // Removing beyond the end changes nothing.
-  m_list.Remove(0, m_counts);
+  m_list.Remove(0);
   EXPECT_EQ(m_counts.FilesToCopy(), 0);
 }
 
@@ -103,6 +102,83 @@ TEST_F(PreviewList, FindsRowsByIdentity) {
   m_list.Clear();
   EXPECT_EQ(m_list.IndexOf(first), -1);
   EXPECT_EQ(m_list.SortColumn(), -1);
+}
+
+// Writes down what a list tells its listeners, as a window's model would hear it.
+class CRecordingListener : public CPreviewListListener {
+ public:
+  void RowsAboutToBeAppended(const CPreviewList& list, size_t first, size_t count) override {
+    log.push_back("append " + std::to_string(first) + "+" + std::to_string(count) + " of " +
+                  std::to_string(list.Count()));
+  }
+  void RowsAppended(const CPreviewList& list, size_t, size_t) override {
+    log.push_back("appended, now " + std::to_string(list.Count()));
+  }
+  void RowsAboutToBeRemoved(const CPreviewList& list, const std::vector<size_t>& rows) override {
+    std::string text = "remove";
+    for (const size_t row : rows) {
+      text += " " + list.Row(row).name;
+    }
+    log.push_back(text);
+  }
+  void RowsRemoved(const CPreviewList& list, const std::vector<size_t>&) override {
+    log.push_back("removed, now " + std::to_string(list.Count()));
+  }
+  void OrderAboutToChange(const CPreviewList&) override { log.push_back("reorder"); }
+  void OrderChanged(const CPreviewList&, const std::vector<size_t>& newIndexOfOld) override {
+    std::string text = "moved";
+    for (const size_t index : newIndexOfOld) {
+      text += " " + std::to_string(index);
+    }
+    log.push_back(text);
+  }
+  void Cleared(const CPreviewList&) override { log.push_back("cleared"); }
+
+  std::vector<std::string> log;
+};
+
+std::vector<std::shared_ptr<CFilesListCtrlData>> Rows(std::initializer_list<const char*> names) {
+  std::vector<std::shared_ptr<CFilesListCtrlData>> rows;
+  for (const char* name : names) {
+    auto row = std::make_shared<CFilesListCtrlData>();
+    row->name = name;
+    row->folder = std::make_shared<const std::string>("C:\\a");
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+TEST_F(PreviewList, ListenersHearEachChangeOnceWhateverItsSize) {
+  CRecordingListener listener;
+  m_list.AddListener(&listener);
+  m_list.AddListener(&listener);  // a second registration changes nothing
+  EXPECT_EQ(m_list.Append(Rows({"c", "a", "d", "b", "e"})), 5u);
+  m_list.RemoveRows({3, 0, 3, 17});
+  m_list.Sort(kColName, false);
+  m_list.Clear();
+  m_list.RemoveListener(&listener);
+  m_list.Append(Rows({"unheard"}));
+  EXPECT_THAT(listener.log, ElementsAre("append 0+5 of 0", "appended, now 5", "remove c b",
+                                        "removed, now 3", "reorder", "moved 0 1 2", "cleared"));
+}
+
+TEST_F(PreviewList, RemovingScatteredRowsKeepsTheRestInOrder) {
+  m_list.Append(Rows({"r0", "r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9"}));
+  m_list.RemoveRows({9, 1, 4, 5, 0});
+  EXPECT_THAT(Names(), ElementsAre("r2", "r3", "r6", "r7", "r8"));
+  m_list.RemoveRows({});
+  EXPECT_EQ(m_list.Count(), 5u);
+}
+
+TEST_F(PreviewList, SortTellsWhereEveryRowWent) {
+  CRecordingListener listener;
+  m_list.Append(Rows({"b", "c", "a"}));
+  m_list.AddListener(&listener);
+  m_list.Sort(kColName, false);
+  m_list.Sort(kColName, true);
+  // a b c from b c a: b went to 1, c to 2, a to 0; then reversed.
+  EXPECT_THAT(listener.log, ElementsAre("reorder", "moved 1 2 0", "reorder", "moved 2 1 0"));
+  m_list.RemoveListener(&listener);
 }
 
 }  // namespace

@@ -42,8 +42,8 @@ class PreviewReceiver : public ::testing::Test {
   }
 
   CPreviewList m_list;
-  CPreviewCounts m_counts;
-  CPreviewReceiver m_receiver{m_list, m_counts};
+  CPreviewCounts m_counts{m_list};
+  CPreviewReceiver m_receiver{m_list};
   const CDateTime m_march = CDateTime::FromParts(2026, 3, 1);
   const CDateTime m_april = CDateTime::FromParts(2026, 4, 1);
 };

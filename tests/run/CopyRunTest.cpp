@@ -11,11 +11,9 @@
 
 #include "core/Reporter.h"
 #include "platform/FileInfo.h"
-#include "preview/PreviewJob.h"
-#include "preview/PreviewReceiver.h"
 #include "queues/QueueData.h"
 #include "run/FolderValidation.h"
-#include "run/RunPreparation.h"
+#include "run/PreviewRun.h"
 #include "tests/support/CopyTestSupport.h"
 #include "tests/support/TestSandbox.h"
 
@@ -39,24 +37,19 @@ class CopyRunTest : public ::testing::Test {
 
   // Fills the harness's list by a preview run of its own, as the Preview command does.
   void Preview(CSettingsState settings) {
-    CSettingsState loaded = AsLoadedIntoPages(settings);
     CPrompterReporter reporter(m_copy.prompter);
     SValidationContext context{m_copy.prompter, reporter, false, nullptr};
-    SPreparedFolders prepared;
-    ASSERT_TRUE(PrepareFolders(loaded, context, prepared));
     CMessageQueue queue;
-    CPreviewJob job;
-    job.SetUp(MakePreviewSetup(loaded, m_copy.options, prepared, &queue, true, &m_copy.prompter));
-    CPreviewReceiver receiver(m_copy.list, m_copy.counts);
-    ASSERT_TRUE(job.Start(&queue, 0));
-    ASSERT_TRUE(queue.DispatchUntil(
-        [&](CMessage& message) {
-          bool handled = false;
-          return receiver.Handle(message, handled);
-        },
-        [](const CMessage& message) { return message.Offset() == kMsgPreviewDone; },
-        std::chrono::seconds(60)));
-    job.WaitForRuns();
+    CPreviewRun preview(m_copy.prompter, m_copy.options, queue, m_copy.list);
+    ASSERT_TRUE(preview.Begin(settings, context, true));
+    while (!preview.Finished()) {
+      ASSERT_TRUE(queue.DispatchOne(
+          [&](CMessage& message) {
+            bool handled = false;
+            return preview.Handle(message, handled);
+          },
+          std::chrono::seconds(60)));
+    }
   }
 
   CTestSandbox m_sandbox;
@@ -119,7 +112,7 @@ TEST_F(CopyRunTest, AFinishedPreviewsListIsCopiedAsItStands) {
   // The user takes a row out of the list before copying.
   for (size_t i = 0; i < m_copy.list.Count(); ++i) {
     if (m_copy.list.Row(i).name == "b.txt") {
-      m_copy.list.Remove(i, m_copy.counts);
+      m_copy.list.Remove(i);
       break;
     }
   }

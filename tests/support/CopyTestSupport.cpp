@@ -18,7 +18,7 @@ void CHookedTarget::Post(CMessage message) {
   m_queue.Post(std::move(message));
 }
 
-SCopyHarness::SCopyHarness() : run(prompter, errors, options, target, list, counts) {}
+SCopyHarness::SCopyHarness() : run(prompter, errors, options, target, list) {}
 
 bool SCopyHarness::Copy(CSettingsState settings, bool previewed) {
   if (!run.Begin(settings, previewed)) {

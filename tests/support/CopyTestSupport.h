@@ -69,7 +69,7 @@ struct SCopyHarness {
   CScriptedErrorWindow errors;
   SProgramOptions options;
   CPreviewList list;
-  CPreviewCounts counts;
+  CPreviewCounts counts{list};
   CCopyRun run;
 };
 

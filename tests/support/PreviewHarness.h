@@ -12,12 +12,14 @@
 #include "core/Message.h"
 #include "core/MessageQueue.h"
 #include "core/Options.h"
+#include "core/PathText.h"
+#include "core/Reporter.h"
 #include "platform/DateTime.h"
 #include "preview/ListData.h"
 #include "preview/PreviewCounts.h"
 #include "preview/PreviewJob.h"
 #include "preview/PreviewList.h"
-#include "preview/PreviewReceiver.h"
+#include "run/PreviewRun.h"
 #include "run/RunPreparation.h"
 #include "tests/support/ScriptedPrompter.h"
 
@@ -34,11 +36,11 @@ inline platform::FileTime LocalFileTime(int year, int month, int day, int hour =
 
 constexpr platform::FileTime kSecond = 10'000'000;
 
-// One preview run as the windows drive it: the job posts to a queue that this thread drains
+// One preview run as the windows drive it: the run posts to a queue that this thread drains
 // into a list and its counts until the done message comes.
-class CPreviewRun {
+class CPreviewHarness {
  public:
-  // Called on this thread for every message, before the receiver sees it.
+  // Called on this thread for every message, before the run sees it.
   std::function<void(CMessage&)> onMessage;
 
   // The folders of the run; ending in a backslash.
@@ -53,24 +55,17 @@ class CPreviewRun {
     return prepared;
   }
 
-  // Runs a preview of `settings` (whose paths name the two folders) to its end.
+  // Runs a preview of `settings` (whose paths name the two folders) to its end, without the
+  // folder checks (the tests give the folders as they are).
   bool Run(const CSettingsState& settings, const SProgramOptions& options = {},
            bool previewRun = true, uint32_t cluster = 4096) {
-    auto withSlash = [](std::string path) {
-      if (path.back() != '\\') {
-        path.push_back('\\');
-      }
-      return path;
-    };
-    return RunSetup(MakePreviewSetup(
-        settings, options,
-        Folders(withSlash(settings.sourcePath), withSlash(settings.destinationPath), cluster),
-        &queue, previewRun, &prompter));
-  }
-
-  bool RunSetup(SPreviewSetup setup) {
-    job.SetUp(std::move(setup));
-    if (!job.Start(&queue, 0)) {
+    m_options = options;
+    SPreparedRun prepared;
+    prepared.settings = AsLoadedIntoPages(settings);
+    prepared.folders = Folders(WithBackslash(settings.sourcePath),
+                               WithBackslash(settings.destinationPath), cluster);
+    CPrompterReporter reporter(prompter);
+    if (!run.Start(prepared, previewRun, reporter)) {
       return false;
     }
     return Drain();
@@ -98,7 +93,7 @@ class CPreviewRun {
             onMessage(message);
           }
           bool handled = false;
-          return receiver.Handle(message, handled);
+          return run.Handle(message, handled);
         },
         [](const CMessage& message) { return message.Offset() == kMsgPreviewDone; },
         std::chrono::seconds(60));
@@ -121,16 +116,21 @@ class CPreviewRun {
 
   CMessageQueue queue;
   CPreviewList list;
-  CPreviewCounts counts;
-  CPreviewReceiver receiver{list, counts};
+  CPreviewCounts counts{list};
   CScriptedPrompter prompter;
   int foldersStarted = 0;
   std::vector<std::string> currentFolders;
   int64_t doneFirst = -1;
   int64_t stopValue = -1;
+
+ private:
+  SProgramOptions m_options;
+
+ public:
   // Declared last so that it goes first: its worker must end before the queue and the list
   // that it reports to.
-  CPreviewJob job;
+  CPreviewRun run{prompter, m_options, queue, list};
+  CPreviewJob& job = run.Job();
 };
 
 }  // namespace preview_testing
