@@ -64,24 +64,56 @@ EAnswer AnswerOf(int button, const SPrompt& prompt) {
       return EAnswer::kNo;
     default:
       // Closed by the window's close box: the answer that declines.
-      return prompt.buttons == EButtons::kYesNo ? EAnswer::kNo : EAnswer::kCancel;
+      return CQtPrompter::DecliningAnswer(prompt);
   }
 }
 
 }  // namespace
 
-EAnswer CQtPrompter::Ask(const SPrompt& prompt) {
-  QCoreApplication* app = QCoreApplication::instance();
-  if (app == nullptr || QThread::currentThread() == app->thread()) {
-    return AskHere(prompt);
+CQtPrompter::CQtPrompter(QWidget* parent)
+    : m_parent(parent),
+      m_calls(std::make_unique<CWindowThreadCalls>(QCoreApplication::instance())) {}
+
+CQtPrompter::~CQtPrompter() {
+  Close();
+}
+
+EAnswer CQtPrompter::DecliningAnswer(const SPrompt& prompt) {
+  switch (prompt.buttons) {
+    case EButtons::kOk:
+      return EAnswer::kOk;
+    case EButtons::kYesNo:
+      return EAnswer::kNo;
+    case EButtons::kOkCancel:
+    case EButtons::kYesNoCancel:
+      return EAnswer::kCancel;
   }
-  EAnswer answer = prompt.defaultAnswer;
-  QMetaObject::invokeMethod(
-      app, [&] { answer = AskHere(prompt); }, Qt::BlockingQueuedConnection);
-  return answer;
+  return EAnswer::kCancel;
+}
+
+void CQtPrompter::Close() {
+  m_closed = true;
+  m_calls->Close();
+  for (const QPointer<QMessageBox>& box : m_open) {
+    if (box != nullptr) {
+      box->reject();
+    }
+  }
+}
+
+EAnswer CQtPrompter::Ask(const SPrompt& prompt) {
+  const EAnswer declining = DecliningAnswer(prompt);
+  // The question is copied into the call: a worker released by Close may return before the
+  // window thread has finished with it.
+  return static_cast<EAnswer>(
+      m_calls->Call([this, prompt] { return static_cast<int64_t>(AskHere(prompt)); },
+                    static_cast<int64_t>(declining)));
 }
 
 EAnswer CQtPrompter::AskHere(const SPrompt& prompt) {
+  if (m_closed) {
+    return DecliningAnswer(prompt);
+  }
   const QString title = QString::fromStdString(prompt.title.empty() ? kAppName : prompt.title);
   QMessageBox box(IconOf(prompt.icon), title, QString::fromStdString(prompt.text),
                   ButtonsOf(prompt.buttons), m_parent);
@@ -90,5 +122,10 @@ EAnswer CQtPrompter::AskHere(const SPrompt& prompt) {
   if (prompt.buttons == EButtons::kYesNo) {
     box.setEscapeButton(QMessageBox::No);
   }
-  return AnswerOf(box.exec(), prompt);
+  m_open.emplace_back(&box);
+  const int button = box.exec();
+  std::erase_if(m_open, [&box](const QPointer<QMessageBox>& open) {
+    return open == nullptr || open == &box;
+  });
+  return m_closed ? DecliningAnswer(prompt) : AnswerOf(button, prompt);
 }

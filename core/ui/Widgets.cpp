@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Brevant developers
+#include "core/ui/Widgets.h"
+
+#include <QAbstractItemView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+QPushButton* MakeButton(const QString& caption, const char* objectName, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(objectName));
+  return button;
+}
+
+QString AccessibleText(const QString& caption) {
+  QString text;
+  text.reserve(caption.size());
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == QLatin1Char('&')) {
+      if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&')) {
+        text += QLatin1Char('&');  // "&&" shows one "&"
+        ++i;
+      }
+      continue;
+    }
+    text += caption[i];
+  }
+  if (text.endsWith(QLatin1Char(':'))) {
+    text.chop(1);
+  }
+  return text;
+}
+
+void SetLabelFor(QLabel* label, QWidget* control) {
+  label->setBuddy(control);
+  if (qobject_cast<QAbstractItemView*>(control) != nullptr) {
+    control->setAccessibleName(AccessibleText(label->text()));
+  }
+}
+
+void SetUpRowList(QTableView* view) {
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  view->setShowGrid(false);
+  view->setWordWrap(false);
+  view->setAlternatingRowColors(false);
+  view->verticalHeader()->hide();
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  view->horizontalHeader()->setHighlightSections(false);
+  view->horizontalHeader()->setSectionsClickable(true);
+}
