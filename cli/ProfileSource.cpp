@@ -7,10 +7,10 @@
 #include "platform/TextUtil.h"
 #include "profile/DataFile.h"
 #include "profile/DataFolders.h"
+#include "profile/SettingsPages.h"
 #include "queues/ProfileData.h"
 #include "queues/ProfileList.h"
 #include "queues/QueueList.h"
-#include "queues/SettingsPages.h"
 #include "run/RunPreparation.h"
 
 std::optional<std::string> CommandLinePath(const std::string& text) {

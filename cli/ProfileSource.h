@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "profile/SettingsPages.h"
 #include "profile/SettingsState.h"
 #include "queues/ProfileList.h"
 #include "queues/QueueList.h"
-#include "queues/SettingsPages.h"
 
 class CPrompter;
 struct SCliArguments;

@@ -7,8 +7,8 @@
 #include "core/Prompter.h"
 #include "platform/TextUtil.h"
 #include "profile/DataFile.h"
+#include "profile/SettingsPages.h"
 #include "queues/QueueList.h"
-#include "queues/SettingsPages.h"
 #include "rules/StringOrder.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include "app/StartUp.h"
 #include "app/ui/BrevantApp.h"
 #include "app/ui/BrevantDlg.h"
+#include "tests/support/GuiTest.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
 
@@ -22,6 +23,7 @@ class StartUpGuiTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
   void init() { m_sandbox = std::make_unique<CTestSandbox>(); }
   void cleanup() { m_sandbox.reset(); }
 
@@ -44,7 +46,8 @@ class StartUpGuiTest : public QObject {
                QStringLiteral("&Show the preview list."));
       QPushButton* close = Button(window, "closeButton");
       QCOMPARE(close->text(), QStringLiteral("C&lose"));
-      window->grab().save(QString::fromStdString(m_sandbox->Root() + "/main-window.png"));
+      QVERIFY(gui_testing::SaveScreenshot(window, QStringLiteral("main-window")));
+      QCOMPARE(gui_testing::UnnamedControls(window), QStringList());
       QTest::mouseClick(close, Qt::LeftButton);
     });
     QCOMPARE(app.Run(), 0);
@@ -113,11 +116,7 @@ class StartUpGuiTest : public QObject {
     return nullptr;
   }
   static QPushButton* Button(QWidget* window, const char* name) {
-    auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
-    if (button == nullptr) {
-      qFatal("no button %s", name);
-    }
-    return button;
+    return gui_testing::Child<QPushButton>(window, QString::fromLatin1(name));
   }
 
   std::unique_ptr<CTestSandbox> m_sandbox;

@@ -8,10 +8,10 @@
 
 #include "platform/TextUtil.h"
 #include "profile/DataFile.h"
+#include "profile/SettingsPages.h"
 #include "queues/ProfileData.h"
 #include "queues/ProfileList.h"
 #include "queues/QueueList.h"
-#include "queues/SettingsPages.h"
 #include "tests/profile/DataFileBytes.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "profile/DataFile.h"
+#include "profile/SettingsPages.h"
 #include "queues/QueueList.h"
-#include "queues/SettingsPages.h"
 #include "tests/support/ScriptedPrompter.h"
 
 namespace {
