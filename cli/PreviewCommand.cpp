@@ -22,21 +22,17 @@
 #include "preview/PreviewList.h"
 #include "run/FolderValidation.h"
 #include "run/PreviewRun.h"
+#include "run/PreviewStatistics.h"
 
 namespace {
 
-void PrintStatistics(const CPreviewJob& job, const CFormatItem& format,
-                     const CElapsedTime& elapsed) {
-  std::fprintf(stderr, "Files: %s\n", format.FormatCount(job.Files()).c_str());
-  std::fprintf(stderr, "Folders: %s\n", format.FormatCount(job.Folders()).c_str());
-  std::fprintf(stderr, "Size (bytes): %s\n", format.FormatCount64(job.TotalSize()).c_str());
-  std::fprintf(stderr, "Space needed (bytes): %s\n",
-               format.FormatCount64(static_cast<uint64_t>(job.SpaceNeeded())).c_str());
-  const bool short_ =
-      job.SpaceNeeded() > 0 && static_cast<uint64_t>(job.SpaceNeeded()) > job.SpaceAvailable();
-  std::fprintf(stderr, "Available space (bytes): %s%s\n", short_ ? "*** " : "",
-               format.FormatCount64(job.SpaceAvailable()).c_str());
-  std::fprintf(stderr, "Elapsed time: %s\n", format.AdaptDecimal(elapsed.Text(false)).c_str());
+void PrintStatistics(const SPreviewStatistics& statistics) {
+  std::fprintf(stderr, "Files: %s\n", statistics.files.c_str());
+  std::fprintf(stderr, "Folders: %s\n", statistics.folders.c_str());
+  std::fprintf(stderr, "Size (bytes): %s\n", statistics.size.c_str());
+  std::fprintf(stderr, "Space needed (bytes): %s\n", statistics.spaceNeeded.c_str());
+  std::fprintf(stderr, "Available space (bytes): %s\n", statistics.spaceAvailable.c_str());
+  std::fprintf(stderr, "Elapsed time: %s\n", statistics.elapsed.c_str());
 }
 
 }  // namespace
@@ -95,6 +91,6 @@ int RunPreviewCommand(const SCliArguments& arguments) {
                       counts.SummaryText(settings->copyMode, format), std::time(nullptr), write);
   }
   std::fflush(stdout);
-  PrintStatistics(run.Job(), format, elapsed);
+  PrintStatistics(MakePreviewStatistics(run.Job(), settings->copyMode, format, elapsed));
   return kExitSuccess;
 }

@@ -50,6 +50,8 @@ class CCopyRun {
   bool HasResults() const { return m_hasResults; }
   const CCopyMsgs& Messages() const { return m_copyJob.Messages(); }
   int32_t Files() const { return m_copyJob.ReportedFiles(); }
+  // The files the last profile's copy has done (none: its progress bars are shown full).
+  int32_t FilesDone() const { return m_copyJob.FilesDone(); }
   int32_t Folders() const { return m_copyJob.ReportedFolders(); }
   bool AllItemsListed() const { return m_allItemsListed; }
   int32_t CopyMode() const { return m_copyMode; }
