@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "core/Version.h"
+
 const char* const kUsage =
     "Usage:\n"
     "  brevant-cli preview [--data FILE] --profile NAME [--text] [--yes]\n"
@@ -81,4 +83,21 @@ std::optional<SCliArguments> ParseArguments(int argc, char** argv, std::string& 
     return std::nullopt;
   }
   return arguments;
+}
+
+std::string StartLine(const SCliArguments& arguments) {
+  const auto quoted = [](const std::string& text) { return "\"" + text + "\""; };
+  std::string line = std::string("brevant-cli ") + kVersionText + ": " +
+                     (arguments.command == "copy" ? "copying " : "previewing ");
+  if (!arguments.queue.empty()) {
+    line += "queue " + quoted(arguments.queue);
+  } else if (!arguments.profile.empty()) {
+    line += "profile " + quoted(arguments.profile);
+  } else {
+    line += quoted(arguments.source) + " to " + quoted(arguments.destination);
+  }
+  if (!arguments.dataFile.empty()) {
+    line += " from " + quoted(arguments.dataFile);
+  }
+  return line;
 }
