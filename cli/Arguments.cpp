@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "core/Version.h"
+
 const char* const kUsage =
     "Usage:\n"
     "  brevant-cli preview [--data FILE] --profile NAME [--text] [--yes]\n"
@@ -14,8 +16,10 @@ const char* const kUsage =
     "Paths may be given as drive-letter paths (C:\\Users\\ann) or as POSIX paths.\n"
     "The preview list goes to standard output (comma-separated values, or text with --text);\n"
     "the statistics and any messages go to standard error.\n"
-    "A copy shows its progress on standard error and writes the Copy Statistics and Messages\n"
-    "on standard output.\n";
+    "A copy shows its progress on standard error when that is a terminal (elsewhere the first\n"
+    "line says what runs) and writes the Copy Statistics and Messages on standard output.\n"
+    "Exit status of a copy: 0 no messages, 1 messages recorded, 2 usage, 3 the folders, drives\n"
+    "or data file did not validate. See brevant-cli(1).\n";
 
 std::optional<SCliArguments> ParseArguments(int argc, char** argv, std::string& error) {
   if (argc < 2) {
@@ -81,4 +85,21 @@ std::optional<SCliArguments> ParseArguments(int argc, char** argv, std::string& 
     return std::nullopt;
   }
   return arguments;
+}
+
+std::string StartLine(const SCliArguments& arguments) {
+  const auto quoted = [](const std::string& text) { return "\"" + text + "\""; };
+  std::string line = std::string("brevant-cli ") + kVersionText + ": " +
+                     (arguments.command == "copy" ? "copying " : "previewing ");
+  if (!arguments.queue.empty()) {
+    line += "queue " + quoted(arguments.queue);
+  } else if (!arguments.profile.empty()) {
+    line += "profile " + quoted(arguments.profile);
+  } else {
+    line += quoted(arguments.source) + " to " + quoted(arguments.destination);
+  }
+  if (!arguments.dataFile.empty()) {
+    line += " from " + quoted(arguments.dataFile);
+  }
+  return line;
 }

@@ -21,4 +21,8 @@ struct SCliArguments {
 // Nothing (with a reason in `error`) when the arguments do not make a valid command.
 std::optional<SCliArguments> ParseArguments(int argc, char** argv, std::string& error);
 
+// One plain line that says what the command starts, for a log or the journal of a scheduled
+// run: `brevant-cli 1.8: copying queue "Nightly"`.
+std::string StartLine(const SCliArguments& arguments);
+
 extern const char* const kUsage;

@@ -2,14 +2,13 @@
 // Copyright (C) 2026 Brevant developers
 #include "cli/CopyCommand.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 
 #include "cli/Arguments.h"
 #include "cli/CliPrompter.h"
 #include "cli/ProfileSource.h"
+#include "cli/Terminal.h"
 #include "copy/CopyProgress.h"
 #include "core/FormatItem.h"
 #include "core/MessageQueue.h"
@@ -23,10 +22,11 @@
 
 namespace {
 
-// A one-line progress bar on a terminal, redrawn a few times a second.
+// A one-line progress bar on a terminal, redrawn a few times a second; nothing elsewhere.
 class CProgressLine {
  public:
-  explicit CProgressLine(const CFormatItem& format) : m_format(format), m_shown(isatty(2) != 0) {}
+  explicit CProgressLine(const CFormatItem& format)
+      : m_format(format), m_shown(StderrIsTerminal()) {}
 
   void Handle(const CMessage& message, const CPreviewCounts& counts) {
     if (!m_shown) {

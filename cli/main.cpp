@@ -7,6 +7,7 @@
 #include "cli/Arguments.h"
 #include "cli/CopyCommand.h"
 #include "cli/PreviewCommand.h"
+#include "cli/Terminal.h"
 #include "core/Version.h"
 
 // The headless runner, for scheduled backups, benchmarks and end-to-end tests. It links the
@@ -25,6 +26,10 @@ int main(int argc, char* argv[]) {
   if (!arguments) {
     std::fprintf(stderr, "brevant-cli: %s\n%s", error.c_str(), kUsage);
     return kExitUsage;
+  }
+  // A scheduled run's log starts by saying what ran; on a terminal the user knows already.
+  if (!StderrIsTerminal()) {
+    std::fprintf(stderr, "%s\n", StartLine(*arguments).c_str());
   }
   return arguments->command == "copy" ? RunCopyCommand(*arguments) : RunPreviewCommand(*arguments);
 }

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Brevant developers
 # Installs the Debian packages that building Brevant needs, when any is missing: with --run
-# only what building and starting the program takes, otherwise also the test and benchmark
-# libraries.
+# only what building and starting the program takes; with --package also what building the
+# Debian package takes; otherwise also the test and benchmark libraries and the validators
+# the installation test runs.
 set -euo pipefail
 
 packages=(
@@ -11,9 +12,11 @@ packages=(
   qt6-base-dev libgl-dev
   libacl1-dev
 )
-if [[ ${1:-} != --run ]]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
-fi
+case ${1:-} in
+  --run) ;;
+  --package) packages+=(dpkg-dev file) ;;
+  *) packages+=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

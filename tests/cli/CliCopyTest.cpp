@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Version.h"
 #include "profile/DataFile.h"
 #include "tests/cli/CliProcess.h"
 #include "tests/support/TestSandbox.h"
@@ -150,6 +151,9 @@ TEST_F(CliCopy, AQueueFromADataFileCopiesEachProfile) {
 
   const SCliResult result = Run({"copy", "--queue", "Nightly", "--data", dataFile});
   ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err.substr(0, result.err.find('\n')),
+            std::string("brevant-cli ") + kVersionText + ": copying queue \"Nightly\" from \"" +
+                dataFile + "\"");
   EXPECT_THAT(result.out, HasSubstr("Files: 2\r\n"));
   EXPECT_EQ(ReadFile(Destination("d1") + "/a.txt"), "a");
   EXPECT_EQ(ReadFile(Destination("d2") + "/b/c.txt"), "c");

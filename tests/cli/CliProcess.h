@@ -23,4 +23,11 @@ pid_t StartCli(const std::vector<std::string>& arguments, const std::string& out
 // Waits for a started runner and reads what it wrote.
 SCliResult FinishCli(pid_t pid, const std::string& outPath, const std::string& errPath);
 
+// Runs brevant-cli with its standard error on a new pseudo-terminal (which passes output on
+// as written, without turning "\n" into "\r\n") and its standard output going to `outPath`;
+// `err` holds what appeared on the terminal. The terminal is read until the runner has closed
+// it, for at most `timeoutSeconds`.
+SCliResult RunCliOnTerminal(const std::vector<std::string>& arguments, const std::string& outPath,
+                            int timeoutSeconds = 60);
+
 }  // namespace cli_test
