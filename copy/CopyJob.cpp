@@ -12,15 +12,18 @@
 #include "core/Message.h"
 #include "core/PathText.h"
 #include "core/Prompter.h"
+#include "platform/DebugMessages.h"
 #include "platform/Drives.h"
 #include "platform/FileInfo.h"
 #include "platform/FileOps.h"
+#include "platform/NameCase.h"
 #include "platform/Security.h"
 #include "platform/Shell.h"
 #include "platform/TextUtil.h"
 #include "preview/ListData.h"
 #include "preview/PreviewJob.h"
 #include "preview/PreviewList.h"
+#include "rules/DestinationLookup.h"
 
 namespace {
 
@@ -103,6 +106,8 @@ int32_t CCopyJob::Run() {
     m_madeSure.RemoveAll();
     m_versionFolders.RemoveAll();
     m_versionFolderList.clear();
+    m_lookup.emplace(m_setup.destinationRoot);
+    m_written.clear();
     m_versions = std::make_unique<CFileVersions>(filter.Options().useTwoDigits);
     // With security copying the attributes go first, in turn, as the security then follows.
     if (!m_copySecurity) {
@@ -167,10 +172,18 @@ int32_t CCopyJob::Run() {
   m_setup.filter.reset();
   m_setup.buffer = std::vector<char>();
   m_versions.reset();
+  m_lookup.reset();
+  m_written.clear();
   m_estimate.End();
   Post(CMessage(kMsgCopyDone));
   m_outbox.Deliver();
   return 0;
+}
+
+void CCopyJob::FailLink(const std::string& source, const std::string& link) {
+  const std::string error = LinkInTheWayText(link);
+  m_messages.Add(kMsgNotCopied, error, source);
+  ErrorWindow(kNotCopiedWindow, "Could not copy a file.", error, source);
 }
 
 void CCopyJob::EndEarly(const std::string& reason) {
@@ -236,8 +249,14 @@ bool CCopyJob::MakeSure(const std::string& folder, CMapCIStringToPtr& done, bool
 }
 
 void CCopyJob::CreateItem(const CFilesListCtrlData& row) {
-  const std::string path = row.FullPath();
-  if (!IsExistingFolder(path) && MakeFolder(path)) {
+  const SDestinationFolder target = m_lookup->Folder(WithBackslash(row.FullPath()));
+  if (!target.link.empty()) {
+    const std::string shown = DisplayFolder(row.FullPath());
+    const std::string reason = LinkInTheWayText(target.link);
+    m_messages.Add(kMsgFolderFailed, reason, shown);
+    ErrorWindow(kFolderWindow, "Could not create a folder.", reason, shown);
+  } else if (const std::string path = DisplayFolder(target.path);
+             !IsExistingFolder(path) && MakeFolder(path)) {
     CountFolder();
   }
   Post(CMessage(kMsgItemDone));
@@ -246,10 +265,23 @@ void CCopyJob::CreateItem(const CFilesListCtrlData& row) {
 
 void CCopyJob::DeleteItem(const CFilesListCtrlData& row) {
   PostItemInfo(row, false);
-  const std::string path = row.FullPath();
-  if (platform::DeleteFile(path) != EError::kNone) {
+  const SDestinationFolder target = m_lookup->Folder(WithBackslash(row.Folder()));
+  if (!target.link.empty()) {
+    // Deleting through the link would delete a file that is not the backup's.
+    m_messages.Add(kMsgNotCopied, LinkInTheWayText(target.link), row.FullPath());
+    ErrorWindow(kNotCopiedWindow, "Could not copy a file.", LinkInTheWayText(target.link),
+                row.FullPath());
+    return;
+  }
+  // Only the very name listed goes. Where the disk takes two spellings for one name, another
+  // spelling is another file: the copy of a renamed source file, just written.
+  const auto entry = m_lookup->Entry(target.path, row.name);
+  const std::string path = target.path + row.name;
+  if (!entry || entry->name != row.name || m_written.contains(path) ||
+      platform::DeleteFile(path) != EError::kNone) {
     return;  // a stray file that cannot be deleted is passed over
   }
+  m_lookup->Changed(target.path, {}, row.name);
   m_freeSpace += static_cast<int64_t>(RoundUp(row.size));
   ++m_filesDone;
   ++m_queueFiles;
@@ -270,26 +302,42 @@ void CCopyJob::CopyItem(const CFilesListCtrlData& row) {
   }
   const std::string sourceFolder = WithBackslash(row.Folder());
   const std::string source = sourceFolder + row.name;
-  std::string folder = m_setup.destinationRoot;
+  std::string requested = m_setup.destinationRoot;
   if (m_setup.copyMode != kCopyGather && sourceFolder.size() > m_setup.sourceRoot.size()) {
-    folder += sourceFolder.substr(m_setup.sourceRoot.size());
+    requested += sourceFolder.substr(m_setup.sourceRoot.size());
   }
+  // The destination folder as it is spelt on disk; a link below the root is never written
+  // through.
+  const SDestinationFolder target = m_lookup->Folder(requested);
+  if (!target.link.empty()) {
+    FailLink(source, target.link);
+    return;
+  }
+  const std::string& folder = target.path;
   const std::string destination = folder + row.name;
   if (!MakeSure(folder, m_madeSure, true)) {
     return;
   }
-  const bool destinationExists = Exists(destination);
+  // The file it replaces may be spelt otherwise; the copy takes the source's spelling.
+  const auto existing = m_lookup->Entry(folder, row.name);
+  const std::string oldPath = existing ? folder + existing->name : std::string();
+  const bool destinationExists = existing.has_value();
   std::string reason;
-  if (destinationExists && filter.IsProtectedDestination(destination, reason)) {
-    m_messages.Add(kMsgSkipped, reason, destination);
+  if (destinationExists && filter.IsProtectedDestination(oldPath, reason)) {
+    m_messages.Add(kMsgSkipped, reason, oldPath);
     return;
   }
   std::string versionsFolder;
   if (VersionsApply(settings, row.size)) {
-    versionsFolder = folder + "~Versions\\";
+    const SDestinationFolder versions = m_lookup->Folder(folder + "~Versions\\");
+    if (!versions.link.empty()) {
+      FailLink(source, versions.link);
+      return;
+    }
+    versionsFolder = versions.path;
     if (!m_versionFolders.Contains(versionsFolder)) {
       // Only a folder this copy makes is taken away again when it stays empty.
-      const bool existed = IsExistingFolder(versionsFolder);
+      const bool existed = versions.exists;
       if (!MakeSure(versionsFolder, m_versionFolders, false)) {
         return;
       }
@@ -298,12 +346,12 @@ void CCopyJob::CopyItem(const CFilesListCtrlData& row) {
       }
     }
   }
-  const uint64_t oldSize = destinationExists && !filter.OldFilesKept() ? SizeOf(destination) : 0;
+  const uint64_t oldSize = destinationExists && !filter.OldFilesKept() ? SizeOf(oldPath) : 0;
   PostItemInfo(row, true);
   const uint64_t needed = RoundUp(row.size);
   bool tight = false;
   if (static_cast<int64_t>(needed) > m_freeSpace) {
-    const uint64_t current = destinationExists ? SizeOf(destination) : 0;
+    const uint64_t current = destinationExists ? SizeOf(oldPath) : 0;
     if (static_cast<int64_t>(RoundUp(current)) + m_freeSpace < static_cast<int64_t>(needed)) {
       m_messages.Add(kMsgDriveFull, "", source);
       ErrorWindow(kDriveFullWindow, "There isn't enough space on the destination drive.", "",
@@ -322,16 +370,22 @@ void CCopyJob::CopyItem(const CFilesListCtrlData& row) {
   }
   std::string error;
   bool diskFull = false;
-  if (!temporary.empty() && CopyOneFile(source, destination, destinationExists, to, temporary,
-                                        versionsFolder, row.name, error, diskFull)) {
+  std::string placed = destination;
+  if (!temporary.empty() && CopyOneFile(source, placed, oldPath, to, temporary, versionsFolder,
+                                        row.name, error, diskFull)) {
+    // A later "delete" item of this folder must not take the file just written.
+    m_written.insert(placed);
+    const std::string_view placedName = std::string_view(placed).substr(folder.size());
+    m_lookup->Changed(folder, placedName,
+                      existing && existing->name != placedName ? existing->name : std::string());
     ++m_filesDone;
     ++m_queueFiles;
     m_freeSpace += static_cast<int64_t>(RoundUp(oldSize)) - static_cast<int64_t>(needed);
     Post(CMessage(kMsgItemDone));
     m_estimate.Add(CEstCopyTime::kFileUnits);
-    const std::string difference = m_verify ? CompareFileContents(source, destination) : "";
+    const std::string difference = m_verify ? CompareFileContents(source, placed) : "";
     if (difference.empty()) {
-      HandOverAttributes(source, destination);
+      HandOverAttributes(source, placed);
     } else {
       // A copy that does not match leaves its source archive-marked, so that the next run
       // copies it again.
@@ -341,7 +395,7 @@ void CCopyJob::CopyItem(const CFilesListCtrlData& row) {
     }
     // The file is in place: it gets its security settings even when the copy stops now.
     if (m_copySecurity) {
-      CopySecurity(source, destination);
+      CopySecurity(source, placed);
     }
     if (m_finishThenStop) {
       SetStop(1);
@@ -463,10 +517,11 @@ bool CCopyJob::DisposeOld(const std::string& destination, const std::string& tem
   return true;
 }
 
-bool CCopyJob::CopyOneFile(const std::string& source, const std::string& destination,
-                           bool destinationExists, platform::CFile& to,
+bool CCopyJob::CopyOneFile(const std::string& source, std::string& destination,
+                           const std::string& existing, platform::CFile& to,
                            const std::string& temporary, const std::string& versionsFolder,
                            const std::string& name, std::string& error, bool& diskFull) {
+  bool destinationExists = !existing.empty();
   platform::CFile from;
   if (from.Open(source, platform::EAccess::kRead, platform::EShare::kOthersMayRead) !=
       EError::kNone) {
@@ -477,19 +532,19 @@ bool CCopyJob::CopyOneFile(const std::string& source, const std::string& destina
   platform::CFile guard;  // keeps the old destination file from others until it is disposed of
   if (destinationExists) {
     EError locked =
-        guard.Open(destination, platform::EAccess::kReadWrite, platform::EShare::kNoSharing);
+        guard.Open(existing, platform::EAccess::kReadWrite, platform::EShare::kNoSharing);
     if (locked == EError::kFileNotFound) {
       destinationExists = false;  // gone meanwhile: nothing to keep from others
       locked = EError::kNone;
     }
     if (locked == EError::kAccessDenied &&
-        (platform::GetFileAttributes(destination) & platform::kAttrReadOnly) != 0) {
+        (platform::GetFileAttributes(existing) & platform::kAttrReadOnly) != 0) {
       // A read-only file cannot be opened for writing; reading still shows whether a writer
       // holds it.
-      locked = guard.Open(destination, platform::EAccess::kRead, platform::EShare::kNoSharing);
+      locked = guard.Open(existing, platform::EAccess::kRead, platform::EShare::kNoSharing);
     }
     if (locked != EError::kNone) {
-      error = platform::Format("The destination file is in use: \"%.259s\"", destination.c_str());
+      error = platform::Format("The destination file is in use: \"%.259s\"", existing.c_str());
       return false;
     }
   }
@@ -533,14 +588,24 @@ bool CCopyJob::CopyOneFile(const std::string& source, const std::string& destina
   }
   guard.Close();
   bool replaced = false;
-  if (destinationExists && !DisposeOld(destination, temporary, renameTo, error, replaced)) {
+  if (destinationExists && !DisposeOld(existing, temporary, renameTo, error, replaced)) {
     return false;
   }
-  if (!replaced && platform::MoveFile(temporary, destination) != EError::kNone) {
+  if (replaced) {
+    // The new data has the old file's name; it takes the source's spelling of it.
+    if (existing != destination &&
+        platform::ChangeNameCase(existing, destination) != EError::kNone) {
+      AddDebugMessage("Could not spell \"%.259s\" as \"%.259s\".", existing.c_str(),
+                      destination.c_str());
+      destination = existing;
+    }
+    return true;
+  }
+  if (platform::MoveFile(temporary, destination) != EError::kNone) {
     error = platform::Format(
         "Could not rename the temporary file to the destination filename: \"%.259s\"",
         destination.c_str());
-    if (destinationExists && !RestoreOld(destination, renameTo)) {
+    if (destinationExists && !RestoreOld(existing, renameTo)) {
       // The old copy has gone aside and cannot come back: the new data is all that is left.
       m_keepTemporary = true;
       error += platform::Format(" The new copy is kept as \"%.259s\".", temporary.c_str());

@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "copy/AttributeWorker.h"
@@ -18,6 +20,7 @@
 #include "core/ThreadJob.h"
 #include "platform/DateTime.h"
 #include "platform/File.h"
+#include "rules/DestinationLookup.h"
 #include "rules/Filter.h"
 
 class CFilesListCtrlData;
@@ -85,9 +88,11 @@ class CCopyJob : public CThreadJob {
   void DeleteItem(const CFilesListCtrlData& row);
   bool MakeFolder(const std::string& path);
   bool MakeSure(const std::string& folder, CMapCIStringToPtr& done, bool countFolder);
-  // `versionsFolder` is empty unless the old destination file is to be kept as a version.
-  bool CopyOneFile(const std::string& source, const std::string& destination,
-                   bool destinationExists, platform::CFile& to, const std::string& temporary,
+  // `versionsFolder` is empty unless the old destination file is to be kept as a version;
+  // `existing` is the old destination file (empty when there is none), which may be spelt
+  // otherwise than `destination`. `destination` becomes the path the new file ended at.
+  bool CopyOneFile(const std::string& source, std::string& destination, const std::string& existing,
+                   platform::CFile& to, const std::string& temporary,
                    const std::string& versionsFolder, const std::string& name, std::string& error,
                    bool& diskFull);
   bool CopyData(platform::CFile& from, platform::CFile& to, const std::string& source,
@@ -101,6 +106,8 @@ class CCopyJob : public CThreadJob {
   bool ErrorWindow(EWindowKind kind, const std::string& error, const std::string& reason,
                    const std::string& path);
   void EndEarly(const std::string& reason);
+  // A file not copied because its destination path leads through a link to a folder.
+  void FailLink(const std::string& source, const std::string& link);
   void PostItemInfo(const CFilesListCtrlData& row, bool sizeShown);
   void Post(CMessage message);
   uint64_t RoundUp(uint64_t size) const;
@@ -130,4 +137,6 @@ class CCopyJob : public CThreadJob {
   std::vector<std::string> m_versionFolderList;  // made by this run, in the order made
   std::unique_ptr<CFileVersions> m_versions;
   std::unique_ptr<CAttributeWorker> m_attributes;
+  std::optional<CDestinationLookup> m_lookup;  // for the run
+  std::unordered_set<std::string> m_written;   // destination files this run wrote
 };
