@@ -11,10 +11,11 @@
 // calls behave the same on both.
 namespace platform {
 
-// Whether the name of an existing path, spelt with its letters in another case, finds the
-// same file: so a lookup by that name may have found a file whose name on disk is spelt
-// otherwise. False for a name without letters and for a path that does not exist.
-bool FoldsCaseAt(std::string_view path);
+// Whether the name of a path spelt with its letters in another case is found too: on a
+// disk that folds case, a lookup by a name may then have found a file spelt otherwise (or
+// both spellings are files of their own; only a listing tells). False for a name without
+// letters.
+bool OtherSpellingFound(std::string_view path);
 
 // Gives a file or folder a name that differs from its own only in letter case. Where the
 // file system takes both spellings for one name, the name passes through a temporary name

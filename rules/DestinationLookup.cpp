@@ -80,13 +80,13 @@ std::optional<platform::SFindData> CDestinationLookup::Entry(const std::string& 
                                                              std::string_view name) {
   std::optional<platform::SFindData> exact;
   if (!HasWildcards(name)) {
-    // The name as asked: on a file system that tells spellings apart, a hit is the name.
+    // The name as asked: where no other spelling answers, a hit is the name on disk.
     platform::CFindFile finder;
     finder.SetReadStoredFlags(false);
     const std::string path = folder + std::string(name);
     if (finder.FindFirst(path)) {
       exact = finder.Data();
-      if (!platform::FoldsCaseAt(path)) {
+      if (!platform::OtherSpellingFound(path)) {
         return exact;
       }
     } else if (finder.LastError() == platform::EError::kPathNotFound) {

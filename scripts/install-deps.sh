@@ -12,7 +12,8 @@ packages=(
   libacl1-dev
 )
 if [[ ${1:-} != --run ]]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev)
+  # The file-system tools let the tests mount a disk image that folds letter case.
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev dosfstools exfatprogs exfat-fuse)
 fi
 
 missing=()

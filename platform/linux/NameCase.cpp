@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include "platform/NameCase.h"
 
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -16,8 +17,26 @@ namespace platform {
 
 namespace {
 
-bool SameFile(const struct stat& a, const struct stat& b) {
-  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+// Whether a folder holds an entry of exactly this name. Asking for the name itself cannot
+// tell: a disk that folds case answers for every spelling (and, through FUSE, may even give
+// each spelling an inode number of its own).
+bool HoldsExactName(const std::string& posixPath) {
+  const size_t slash = posixPath.find_last_of('/');
+  const std::string folder = posixPath.substr(0, slash + 1);
+  const std::string_view name = std::string_view(posixPath).substr(slash + 1);
+  DIR* listing = opendir(folder.c_str());
+  if (listing == nullptr) {
+    return true;  // unknown: taken as another file, so that nothing is renamed over it
+  }
+  bool found = false;
+  while (const dirent* entry = readdir(listing)) {
+    if (name == entry->d_name) {
+      found = true;
+      break;
+    }
+  }
+  closedir(listing);
+  return found;
 }
 
 // Renames without replacing; where the file system lacks that rename, checks first.
@@ -59,7 +78,7 @@ EError RenameThroughTemporary(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-bool FoldsCaseAt(std::string_view path) {
+bool OtherSpellingFound(std::string_view path) {
   const std::string_view name = posix::LastName(path);
   std::string other = ToUpper(name);
   if (other == name) {
@@ -68,14 +87,11 @@ bool FoldsCaseAt(std::string_view path) {
       return false;  // no letters: every spelling is the same
     }
   }
-  const std::string otherPath = std::string(path.substr(0, path.size() - name.size())) + other;
   EError error = EError::kNone;
-  const auto posixPath = posix::Resolve(path, error);
-  const auto posixOther = posix::Resolve(otherPath, error);
+  const auto posixOther =
+      posix::Resolve(std::string(path.substr(0, path.size() - name.size())) + other, error);
   struct stat info {};
-  struct stat otherInfo {};
-  return posixPath && posixOther && lstat(posixPath->c_str(), &info) == 0 &&
-         lstat(posixOther->c_str(), &otherInfo) == 0 && SameFile(info, otherInfo);
+  return posixOther && lstat(posixOther->c_str(), &info) == 0;
 }
 
 EError ChangeNameCase(std::string_view from, std::string_view to) {
@@ -94,11 +110,8 @@ EError ChangeNameCase(std::string_view from, std::string_view to) {
   if (errno != EEXIST) {
     return posix::FromErrno(errno);
   }
-  struct stat info {};
-  struct stat targetInfo {};
-  if (lstat(source->c_str(), &info) != 0 || lstat(target->c_str(), &targetInfo) != 0 ||
-      !SameFile(info, targetInfo)) {
-    return EError::kAlreadyExists;
+  if (HoldsExactName(*target)) {
+    return EError::kAlreadyExists;  // another file holds that spelling
   }
   return RenameThroughTemporary(*source, *target);
 }
