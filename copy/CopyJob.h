@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "copy/AttributeWorker.h"
@@ -18,6 +20,7 @@
 #include "core/ThreadJob.h"
 #include "platform/DateTime.h"
 #include "platform/File.h"
+#include "rules/DestinationLookup.h"
 #include "rules/Filter.h"
 
 class CFilesListCtrlData;
@@ -80,20 +83,66 @@ class CCopyJob : public CThreadJob {
  private:
   enum EWindowKind { kCompareWindow, kFolderWindow, kDriveFullWindow, kNotCopiedWindow };
 
+  // Where one listed file goes, once its destination has been looked at.
+  struct SFilePlan {
+    std::string name;            // the source's name, which the copy takes
+    std::string source;          // its path
+    std::string folder;          // the destination folder, as spelt on disk
+    std::string destination;     // the folder and the source's name
+    std::string existing;        // the old destination file (perhaps spelt otherwise), or empty
+    std::string existingName;    // its name
+    std::string versionsFolder;  // empty unless the old file is kept as a version
+    uint64_t oldSize = 0;        // what replacing the old file gives back
+    uint64_t needed = 0;         // the new file's size in whole clusters
+    bool tight = false;          // it fits only in the old copy's place
+  };
+  // How a step of copying one file went.
+  struct SFileResult {
+    bool ok = true;
+    std::string error;           // why not (empty when the user stopped it)
+    bool diskFull = false;       // the write ran out of space
+    bool keepTemporary = false;  // the temporary file holds the only copy of the new data
+    std::string placed;          // where the new data stands once it has a name
+  };
+  static SFileResult Failed(std::string error, bool diskFull = false);
+
+  // The steps of a run.
+  void StartRun();
+  uint64_t ListedWork() const;
+  void CopyList();
+  void RemoveEmptyVersionFolders();
+  void EndRun();
+
   void CopyItem(const CFilesListCtrlData& row);
   void CreateItem(const CFilesListCtrlData& row);
   void DeleteItem(const CFilesListCtrlData& row);
   bool MakeFolder(const std::string& path);
   bool MakeSure(const std::string& folder, CMapCIStringToPtr& done, bool countFolder);
-  // `versionsFolder` is empty unless the old destination file is to be kept as a version.
-  bool CopyOneFile(const std::string& source, const std::string& destination,
-                   bool destinationExists, platform::CFile& to, const std::string& temporary,
-                   const std::string& versionsFolder, const std::string& name, std::string& error,
-                   bool& diskFull);
-  bool CopyData(platform::CFile& from, platform::CFile& to, const std::string& source,
-                const std::string& destination, std::string& error, bool& diskFull);
-  bool DisposeOld(const std::string& destination, const std::string& temporary,
-                  const std::string& renameTo, std::string& error, bool& replaced);
+
+  // The steps of a copy item. Nothing when the file is not to be copied (the reason is
+  // recorded).
+  std::optional<SFilePlan> PlanFile(const CFilesListCtrlData& row);
+  bool MakeVersionsFolder(SFilePlan& plan);
+  // False when the file cannot fit even in its old copy's place (reported).
+  bool MakeRoom(SFilePlan& plan);
+  void ReportDriveFull(const std::string& source);
+  // Copies into the temporary file and puts it in place of the old destination file.
+  SFileResult CopyOneFile(const SFilePlan& plan, platform::CFile& to, const std::string& temporary);
+  void FinishCopied(const SFilePlan& plan, const std::string& placed);
+  void FailFile(const SFilePlan& plan, const SFileResult& result);
+
+  // The steps of copying one file. `existing` is cleared when the old file went meanwhile.
+  SFileResult HoldExisting(platform::CFile& guard, std::string& existing);
+  SFileResult CopyData(platform::CFile& from, platform::CFile& to, const SFilePlan& plan);
+  // Asked when a stop comes in the middle of a file; false: abandon the file.
+  bool FinishAfterStop(const std::string& source, const std::string& destination);
+  SFileResult CompleteData(platform::CFile& from, platform::CFile& to, bool replacing);
+  SFileResult ClearRenameTo(const std::string& renameTo);
+  SFileResult PutInPlace(const SFilePlan& plan, const std::string& existing,
+                         const std::string& temporary, const std::string& renameTo);
+  // `placed` is set when the new data took the old file's name in the same step.
+  SFileResult DisposeOld(const std::string& existing, const std::string& temporary,
+                         const std::string& renameTo);
   bool RestoreOld(const std::string& destination, const std::string& renameTo);
   void HandOverAttributes(const std::string& source, const std::string& destination);
   void CopySecurity(const std::string& source, const std::string& destination);
@@ -101,6 +150,8 @@ class CCopyJob : public CThreadJob {
   bool ErrorWindow(EWindowKind kind, const std::string& error, const std::string& reason,
                    const std::string& path);
   void EndEarly(const std::string& reason);
+  // A file not copied because its destination path leads through a link to a folder.
+  void FailLink(const std::string& source, const std::string& link);
   void PostItemInfo(const CFilesListCtrlData& row, bool sizeShown);
   void Post(CMessage message);
   uint64_t RoundUp(uint64_t size) const;
@@ -113,7 +164,6 @@ class CCopyJob : public CThreadJob {
   bool m_verify = false;
   bool m_copySecurity = false;
   bool m_finishThenStop = false;
-  bool m_keepTemporary = false;  // a failed file whose temporary file holds the only copy
   bool m_destinationFixed = false;
   int64_t m_freeSpace = 0;
   static constexpr uint64_t kWritebackStep = 16 * 1048576;
@@ -130,4 +180,6 @@ class CCopyJob : public CThreadJob {
   std::vector<std::string> m_versionFolderList;  // made by this run, in the order made
   std::unique_ptr<CFileVersions> m_versions;
   std::unique_ptr<CAttributeWorker> m_attributes;
+  std::optional<CDestinationLookup> m_lookup;  // for the run
+  std::unordered_set<std::string> m_written;   // destination files this run wrote
 };

@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "platform/DebugMessages.h"
 #include "preview/FolderTree.h"
 #include "rules/Filter.h"
 
@@ -191,6 +192,13 @@ void CFolderLister::Walk() {
         std::string child = path + entry.name + "\\";
         const int state = m_filter.DecideFolder(child, entry.name);
         if (state == kFolderSkip) {
+          continue;
+        }
+        if ((entry.attributes & platform::kAttrReparsePoint) != 0) {
+          // A link may lead back up the tree or anywhere else: it is left out like a folder
+          // that cannot be read.
+          AddDebugMessage("Left out \"%.259s\": it is a link to a folder.",
+                          (path + entry.name).c_str());
           continue;
         }
         if (tree.AddChild(entry.name, state) == 0) {

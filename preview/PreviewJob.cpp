@@ -116,6 +116,7 @@ void CPreviewJob::Walk() {
   // The root is announced before anything is read, as every folder is before its entries.
   AnnounceFolder(rootFolder);
   CFolderLister lister(*m_setup.search, *m_setup.filter, [this] { return CheckPoint(); });
+  CDestinationLookup lookup(m_setup.destinationRoot);
   bool first = true;
   while (std::optional<SListedFolder> listed = lister.Next()) {
     const std::string& folder = listed->path;
@@ -124,14 +125,19 @@ void CPreviewJob::Walk() {
     }
     first = false;
     m_folderText = std::make_shared<const std::string>(DisplayFolder(folder));
-    const std::string destinationFolder =
-        m_setup.destinationRoot + folder.substr(std::min(rootLength, folder.size()));
+    // The destination's own spelling of the folder; a link below the root is never entered.
+    const SDestinationFolder destinationFolder =
+        lookup.Folder(m_setup.destinationRoot + folder.substr(std::min(rootLength, folder.size())));
     SFolderListing listing;
     listing.entries = std::move(listed->entries);
     listing.complete = listed->complete;
     listing.listed = listed->listed;
     if (!gather) {
-      m_destination.List(destinationFolder);
+      if (destinationFolder.link.empty()) {
+        m_destination.List(destinationFolder.path);
+      } else {
+        m_destination.Clear();
+      }
     }
     for (const platform::SFindData& entry : listing.entries) {
       if (CheckPoint()) {
@@ -179,7 +185,8 @@ void CPreviewJob::Walk() {
     }
   }
   if (gather && !CheckPoint()) {
-    space -= CheckStrays(rootFolder, m_setup.destinationRoot, rootListing, &m_gatheredNames);
+    space -= CheckStrays(rootFolder, lookup.Folder(m_setup.destinationRoot), rootListing,
+                         &m_gatheredNames);
   }
   m_spaceNeeded = space > 0 ? space : 0;
 }
@@ -207,8 +214,12 @@ int64_t CPreviewJob::TakeGathered(const platform::SFindData& entry, const std::s
   return displacedSpace;
 }
 
-void CPreviewJob::ListFolderToCreate(const std::string& destinationFolder) {
-  const std::string counterpart = DisplayFolder(destinationFolder);
+void CPreviewJob::ListFolderToCreate(const SDestinationFolder& destinationFolder) {
+  // Nothing is made behind a link: what it leads to is not the backup's.
+  if (destinationFolder.exists || !destinationFolder.link.empty()) {
+    return;
+  }
+  const std::string counterpart = DisplayFolder(destinationFolder.path);
   if (IsExistingFolder(counterpart) || m_setup.filter->IsPathExcluded(counterpart) ||
       !m_setup.filter->TestFolderName(counterpart)) {
     return;
@@ -228,14 +239,16 @@ void CPreviewJob::ListFolderToCreate(const std::string& destinationFolder) {
 }
 
 int64_t CPreviewJob::CheckStrays(const std::string& sourceFolder,
-                                 const std::string& destinationFolder,
+                                 const SDestinationFolder& destination,
                                  const SFolderListing& listing,
                                  const CMapCIStringToPtr* otherFiles) {
   // What a source folder that cannot be read holds is unknown, so nothing in its
-  // counterpart counts as stray: its backup must not be offered for deletion.
-  if (!listing.listed) {
+  // counterpart counts as stray: its backup must not be offered for deletion. Nor is a link
+  // in the destination ever entered: what it leads to lies outside the backup.
+  if (!listing.listed || !destination.link.empty()) {
     return 0;
   }
+  const std::string& destinationFolder = destination.path;
   const bool deleteStrays = m_setup.filter->Settings().deleteStrayFiles != 0;
   // The source's names: folders (and, when strays are deleted, files) without regard to
   // case; files with their exact case when names must match exactly.

@@ -14,6 +14,7 @@
 #include "core/ThreadJob.h"
 #include "preview/FolderTree.h"
 #include "rules/DestinationIndex.h"
+#include "rules/DestinationLookup.h"
 #include "rules/Filter.h"
 
 class CFilesListCtrlData;
@@ -62,10 +63,10 @@ class CPreviewJob : public CThreadJob {
   struct SFolderListing;
 
   void Walk();
-  void ListFolderToCreate(const std::string& destinationFolder);
+  void ListFolderToCreate(const SDestinationFolder& destinationFolder);
   // Lists the stray entries of a destination folder and returns the space their deletion
   // frees. `otherFiles`, when given, names more source files that the folder's files stand for.
-  int64_t CheckStrays(const std::string& sourceFolder, const std::string& destinationFolder,
+  int64_t CheckStrays(const std::string& sourceFolder, const SDestinationFolder& destination,
                       const SFolderListing& listing, const CMapCIStringToPtr* otherFiles);
   // Counts a file listed in gather mode; returns the space of a namesake that it displaced.
   int64_t TakeGathered(const platform::SFindData& entry, const std::string& folder, int64_t needed);

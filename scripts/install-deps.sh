@@ -15,7 +15,9 @@ packages=(
 case ${1:-} in
   --run) ;;
   --package) packages+=(dpkg-dev file) ;;
-  *) packages+=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream) ;;
+  # The file-system tools let the tests mount a disk image that folds letter case.
+  *) packages+=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream
+                dosfstools exfatprogs exfat-fuse) ;;
 esac
 
 missing=()
