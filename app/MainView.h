@@ -5,7 +5,7 @@
 #include <string>
 
 #include "copy/CopyMsgs.h"
-#include "run/PreviewStatistics.h"
+#include "preview/PreviewStatistics.h"
 
 struct CMessage;
 class CMoveDetect;

@@ -20,9 +20,9 @@
 #include "preview/PreviewCounts.h"
 #include "preview/PreviewJob.h"
 #include "preview/PreviewList.h"
+#include "preview/PreviewStatistics.h"
 #include "run/FolderValidation.h"
 #include "run/PreviewRun.h"
-#include "run/PreviewStatistics.h"
 
 namespace {
 

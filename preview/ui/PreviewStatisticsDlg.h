@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "run/PreviewStatistics.h"
+#include "preview/PreviewStatistics.h"
 
 class QLineEdit;
 

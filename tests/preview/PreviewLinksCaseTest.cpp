@@ -9,13 +9,13 @@
 
 #include "platform/DebugMessages.h"
 #include "preview/PreviewJob.h"
-#include "tests/preview/PreviewRun.h"
+#include "tests/support/PreviewHarness.h"
 #include "tests/support/TestSandbox.h"
 
 // The preview's walk with links to folders, and destinations spelt in another letter case.
 namespace {
 
-using preview_testing::CPreviewRun;
+using preview_testing::CPreviewHarness;
 using testing::Contains;
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -50,7 +50,7 @@ TEST_F(PreviewLinksCase, SourceFolderLinksAreLeftOutLikeUnreadableFolders) {
   BuildTree(Destination(), {{"a/", ""}, {"out/backup.txt", "kept"}});
   Link("..", Source() + "/a/loop");
   Link(Outside(), Source() + "/out");
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   // Each real file once; the counterpart of a left-out folder offers nothing for deletion
   // and is no stray folder either.
@@ -67,7 +67,7 @@ TEST_F(PreviewLinksCase, ADestinationFolderLinkIsNeverEntered) {
   BuildTree(Destination(), {{"stray.txt", "s"}});
   Link(Outside(), Destination() + "/photos");
   Link(Outside(), Destination() + "/tree");
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(),
               UnorderedElementsAre("copy C:\\src\\photos\\new.jpg",
@@ -75,7 +75,7 @@ TEST_F(PreviewLinksCase, ADestinationFolderLinkIsNeverEntered) {
 
   // Nor is any folder made behind it.
   m_settings.copyMode = kCopyTreeOnly;
-  CPreviewRun tree;
+  CPreviewHarness tree;
   ASSERT_TRUE(tree.Run(m_settings));
   EXPECT_THAT(tree.Rows(), ElementsAre("delete D:\\dst\\stray.txt"));
 }
@@ -85,14 +85,14 @@ TEST_F(PreviewLinksCase, AFolderSpeltOtherwiseInTheDestinationIsItsCounterpart) 
   const platform::FileTime time = preview_testing::LocalFileTime(2026, 3, 1);
   BuildTree(Source(), {{"Photos/x.jpg", "x", time}, {"Photos/Sub/y.jpg", "y"}});
   BuildTree(Destination(), {{"photos/x.jpg", "x", time}, {"photos/stray.jpg", "s"}});
-  CPreviewRun run;
+  CPreviewHarness run;
   ASSERT_TRUE(run.Run(m_settings));
   EXPECT_THAT(run.Rows(), UnorderedElementsAre("copy C:\\src\\Photos\\Sub\\y.jpg",
                                                "delete D:\\dst\\photos\\stray.jpg"));
   EXPECT_THAT(run.job.StrayFolders(), IsEmpty());
 
   m_settings.copyMode = kCopyTreeOnly;
-  CPreviewRun tree;
+  CPreviewHarness tree;
   ASSERT_TRUE(tree.Run(m_settings));
   EXPECT_THAT(tree.Rows(), UnorderedElementsAre("create D:\\dst\\photos\\Sub",
                                                 "delete D:\\dst\\photos\\stray.jpg"));

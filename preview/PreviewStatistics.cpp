@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Brevant developers
-#include "run/PreviewStatistics.h"
+#include "preview/PreviewStatistics.h"
 
 #include "core/ElapsedTime.h"
 #include "core/FormatItem.h"
