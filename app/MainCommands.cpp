@@ -226,7 +226,7 @@ int64_t CMainCommands::Handle(CMessage& message) {
     bool progress = false;
     const int64_t answer = m_copy.Handle(message, progress);
     if (progress) {
-      m_view.CopyProgress(message);
+      m_view.CopyProgress(message, m_counts);
     } else if (offset == kMsgAddItem || offset == kMsgAddItems || offset == kMsgGatherCheck) {
       RefreshCounts();
     }

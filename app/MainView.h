@@ -9,6 +9,7 @@
 
 struct CMessage;
 class CMoveDetect;
+class CPreviewCounts;
 class CPreviewList;
 
 // The main window's states: what its buttons allow.
@@ -53,8 +54,9 @@ class CMainView {
   virtual bool ShowDetectedMoves(CMoveDetect& detect) = 0;
 
   virtual void OpenCopyProgress(const std::string& statusText) = 0;
-  // A message for the progress window (setup, items, bytes, times, folders walked).
-  virtual void CopyProgress(const CMessage& message) = 0;
+  // A message for the progress window (setup, items, bytes, times, folders walked); the
+  // setup takes its totals from the counts of the list being copied.
+  virtual void CopyProgress(const CMessage& message, const CPreviewCounts& counts) = 0;
   // The copy ended: "Status: Done" or "Status: Canceled"; full bars when nothing was done.
   virtual void EndCopyProgress(bool stopped, bool nothingDone) = 0;
   virtual void CloseCopyProgress() = 0;

@@ -60,7 +60,7 @@ class CRecordingView : public CMainView {
     progressOpen = true;
     progressStatus = text;
   }
-  void CopyProgress(const CMessage&) override { ++progressMessages; }
+  void CopyProgress(const CMessage&, const CPreviewCounts&) override { ++progressMessages; }
   void EndCopyProgress(bool stopped, bool) override {
     progressStatus = stopped ? "Status: Canceled" : "Status: Done";
   }
