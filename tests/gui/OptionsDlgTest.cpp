@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -18,6 +19,7 @@
 
 #include "app/ui/OptionsDlg.h"
 #include "core/Options.h"
+#include "core/ui/QtPrompter.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ScriptedPrompter.h"
 
@@ -69,7 +71,16 @@ class COpenOptions {
     const int index = static_cast<int>(kPageTitles.indexOf(title));
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
   }
-  QString ShownPage() { return Tabs()->tabText(Tabs()->currentIndex()); }
+  // The title of the tab that is up, provided the page under it is the one shown.
+  QString ShownPage() {
+    QTabWidget* tabs = Tabs();
+    const int index = tabs->currentIndex();
+    if (tabs->tabBar()->currentIndex() != index || tabs->widget(index) != tabs->currentWidget() ||
+        !tabs->currentWidget()->isVisible()) {
+      return QStringLiteral("(tab and page differ)");
+    }
+    return tabs->tabText(index);
+  }
 
   template <typename T>
   T* Control(const char* name) {
@@ -286,6 +297,34 @@ class OptionsDlgTest : public QObject {
     QCOMPARE(result.m_thresholdMinutes, 59);
     QCOMPARE(result.m_thresholdSeconds, 7);
     QCOMPARE(window.prompter.Texts().size(), size_t{4});
+  }
+
+  // With real message boxes the message opens while the tab bar is still handling the click
+  // that turned the page; the page must still end up turned back.
+  void aRealMessageBoxTurnsThePageBack() {
+    CQtPrompter prompter;
+    COptionsDlg dialog(SProgramOptions{}, prompter);
+    prompter.SetParent(&dialog);
+    dialog.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* tabs = Child<QTabWidget>(&dialog, "optionsPages");
+    tabs->setCurrentIndex(static_cast<int>(kPageTitles.indexOf("File Times")));
+    QLineEdit* seconds = Child<QLineEdit>(&dialog, "thresholdSeconds");
+    seconds->selectAll();
+    QTest::keyClicks(seconds, "75");
+    QString shown;
+    auto answer = gui_testing::AnswerModal<QMessageBox>([&](QMessageBox* box) {
+      shown = box->text();
+      box->accept();
+    });
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(5).center());
+    QVERIFY(answer->Answered());
+    QCOMPARE(shown, QStringLiteral("Please enter an integer between 0 and 59."));
+    QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("fileTimesPage"));
+    QCOMPARE(bar->currentIndex(), tabs->currentIndex());
+    QCOMPARE(dialog.focusWidget(), seconds);  // the field that focus returns to
+    dialog.reject();
   }
 
   void numbersChoicesFollowTheInsertBox() {
