@@ -98,9 +98,12 @@ void SProgramOptions::LoadOptions(platform::COptionStore& store) {
   m_detectMoves = store.GetInt(kPreview, "Detect Moves", 0);
   m_includeRenames = store.GetInt(kPreview, "Include Renames", 0);
 
-  m_thresholdHours = std::clamp(store.GetInt(kFileTimes, "Threshold Hours", 0), 0, 23);
-  m_thresholdMinutes = std::clamp(store.GetInt(kFileTimes, "Threshold Minutes", 0), 0, 59);
-  m_thresholdSeconds = std::clamp(store.GetInt(kFileTimes, "Threshold Seconds", 0), 0, 59);
+  m_thresholdHours =
+      std::clamp(store.GetInt(kFileTimes, "Threshold Hours", 0), 0, kMaxThresholdHours);
+  m_thresholdMinutes =
+      std::clamp(store.GetInt(kFileTimes, "Threshold Minutes", 0), 0, kMaxThresholdMinutes);
+  m_thresholdSeconds =
+      std::clamp(store.GetInt(kFileTimes, "Threshold Seconds", 0), 0, kMaxThresholdSeconds);
   UpdateTolerance();
   m_hourDiff = store.GetInt(kFileTimes, "Hour Diff", 0);
 
@@ -122,7 +125,8 @@ void SProgramOptions::LoadOptions(platform::COptionStore& store) {
   m_renameFixedFont = Boolean(store.GetInt(kFonts, "Rename", 0));
   m_settingsFixedFont = Boolean(store.GetInt(kFonts, "Settings", 0));
 
-  m_typoSeparation = std::clamp(store.GetInt(kTypos, "Separation", 3), 1, 9);
+  m_typoSeparation =
+      std::clamp(store.GetInt(kTypos, "Separation", 3), kMinTypoSeparation, kMaxTypoSeparation);
 
   ApplyProcessWide();
 }

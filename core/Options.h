@@ -9,6 +9,13 @@ namespace platform {
 class COptionStore;
 }
 
+// The ranges of the file-time threshold and of the typo separation.
+inline constexpr int32_t kMaxThresholdHours = 23;
+inline constexpr int32_t kMaxThresholdMinutes = 59;
+inline constexpr int32_t kMaxThresholdSeconds = 59;
+inline constexpr int32_t kMinTypoSeparation = 1;
+inline constexpr int32_t kMaxTypoSeparation = 9;
+
 // The default of "Use Two Digits": off on current systems, on for older ones.
 int32_t DefaultUseTwoDigits();
 
