@@ -11,16 +11,6 @@
 
 namespace {
 
-TEST(PageTexts, ChoicesStandAtTheirStoredValues) {
-  EXPECT_EQ(CopyModeTexts()[kCopyGather], "Gather files to this folder (without subfolders).");
-  EXPECT_EQ(OverwriteTexts()[kOverwriteNewerOrOlder], "if the source file is newer or older");
-  EXPECT_EQ(OverwriteTexts().size(), 5u);
-  EXPECT_EQ(DisposeTexts()[kDisposeVersions],
-            "Move overwritten destination files into ~Versions subfolders.");
-  EXPECT_EQ(DateUnitTexts()[kUnitMonths], "month(s)");
-  EXPECT_EQ(SizeUnitTexts()[3], "gigabyte(s)");
-}
-
 TEST(PageTexts, VersionListsRunFromOneToNinetyNineAndNoneToFiftyMegabytes) {
   const std::vector<std::string> limits = VersionLimitTexts();
   ASSERT_EQ(limits.size(), 99u);
