@@ -2,6 +2,8 @@
 // Copyright (C) 2026 Brevant developers
 #include "profile/ListEntries.h"
 
+#include <algorithm>
+
 #include "platform/TextUtil.h"
 
 namespace {
@@ -219,4 +221,13 @@ std::vector<std::string> StoreEntries(const std::vector<SDisplayEntry>& entries,
     stored.push_back(DisplayToStored(entry, kind, sourcePath));
   }
   return stored;
+}
+
+void SortEntries(std::vector<SDisplayEntry>& entries, const FEntryLess& less) {
+  if (!less) {
+    return;
+  }
+  std::stable_sort(
+      entries.begin(), entries.end(),
+      [&less](const SDisplayEntry& a, const SDisplayEntry& b) { return less(a.text, b.text); });
 }

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,3 +57,15 @@ std::vector<std::string> StoreEntries(const std::vector<SDisplayEntry>& entries,
 // Whether a shown entry is the source-folder entry or the all-names entry.
 bool IsSourceFolderEntry(const SDisplayEntry& entry);
 bool IsAllNamesEntry(const SDisplayEntry& entry);
+
+// The order of a page's list over the shown texts: true when `a` sorts before `b`. The orders
+// themselves belong to the rules; whoever builds the pages hands them in.
+using FEntryLess = std::function<bool(std::string_view a, std::string_view b)>;
+struct SPageListOrders {
+  FEntryLess subfolders;
+  FEntryLess names;
+  FEntryLess paths;
+};
+// Sorts shown entries by their texts; entries that sort alike keep their order. Without an
+// order the list stays as it is.
+void SortEntries(std::vector<SDisplayEntry>& entries, const FEntryLess& less);

@@ -30,7 +30,7 @@ CDateTime StartDay(int year, int month, int day) {
   return start;
 }
 
-int32_t ParseNumber(const std::string& text, size_t maxDigits) {
+int32_t ParseNumber(std::string_view text, size_t maxDigits) {
   size_t start = 0;
   while (start < text.size() && text[start] == ' ') {
     ++start;
@@ -42,6 +42,15 @@ int32_t ParseNumber(const std::string& text, size_t maxDigits) {
   int32_t value = 0;
   std::from_chars(text.data() + start, text.data() + end, value);
   return value;
+}
+
+constexpr int32_t kMaxRecentCount = 999;
+constexpr int32_t kUnitCount = 4;
+constexpr int32_t kMaxByteCount = 999999999;
+
+// A stored size as its box shows it: within the digits that its unit allows.
+std::string SizeText(int32_t size, int32_t unit) {
+  return std::to_string(ClampSizeForUnit(std::clamp(size, 0, kMaxByteCount), unit));
 }
 
 }  // namespace
@@ -80,6 +89,19 @@ CDateTime RecentStart(const CDateTime& now, int32_t count, int32_t unit) {
   }
 }
 
+int32_t ShownCode(int32_t stored, std::initializer_list<int32_t> codes) {
+  for (const int32_t code : codes) {
+    if (code == stored) {
+      return stored;
+    }
+  }
+  return codes.size() == 0 ? stored : *codes.begin();
+}
+
+int32_t ShownPosition(int32_t stored, int32_t count, int32_t fallback) {
+  return (stored >= 0 && stored < count) ? stored : fallback;
+}
+
 CDateTime DateLowerBound(const CSettingsState& settings, const CDateTime& now) {
   switch (settings.DateMode()) {
     case settings_codes::kDateToday:
@@ -100,6 +122,25 @@ CDateTime CombineDateAndTime(const CDateTime& date, const CDateTime& time) {
     return CDateTime(0.0, CDateTime::EStatus::kInvalid);
   }
   return CDateTime::FromParts(day.year, day.month, day.day, clock.hour, clock.minute, clock.second);
+}
+
+void ChooseDateMode(SDatesPage& page, int32_t mode) {
+  page.mode = mode;
+  if (mode == settings_codes::kDateRange && !page.useFrom && !page.useThrough) {
+    page.useFrom = true;
+    page.useThrough = true;
+  }
+}
+
+void SetDateBound(SDatesPage& page, bool fromBound, bool checked) {
+  (fromBound ? page.useFrom : page.useThrough) = checked;
+  if (page.mode == settings_codes::kDateRange && !page.useFrom && !page.useThrough) {
+    page.mode = settings_codes::kNoFiltering;
+  }
+}
+
+SDatesEnables DatesPageEnables(int32_t mode) {
+  return {mode == settings_codes::kDateRecent, mode == settings_codes::kDateRange};
 }
 
 void ReadDatesPage(const SDatesPage& page, const CDateTime& now, CSettingsState& settings) {
@@ -134,11 +175,13 @@ void ReadDatesPage(const SDatesPage& page, const CDateTime& now, CSettingsState&
 
 SDatesPage LoadDatesPage(const CSettingsState& settings, const CDateTime& now) {
   SDatesPage page;
-  page.mode = settings.DateMode();
+  page.mode =
+      ShownCode(settings.dateMode, {settings_codes::kNoFiltering, settings_codes::kDateToday,
+                                    settings_codes::kDateRecent, settings_codes::kDateRange});
   const CDateTime today = Midnight(now);
   if (page.mode == settings_codes::kDateRecent) {
-    page.countText = std::to_string(settings.recentCount);
-    page.unit = settings.recentUnit;
+    page.countText = std::to_string(std::clamp(settings.recentCount, 0, kMaxRecentCount));
+    page.unit = ShownPosition(settings.recentUnit, kUnitCount, kUnitDays);
   }
   if (page.mode != settings_codes::kDateRange) {
     page.fromDate = today;
@@ -174,16 +217,17 @@ void ReadSizesPage(const SSizesPage& page, CSettingsState& settings) {
 
 SSizesPage LoadSizesPage(const CSettingsState& settings) {
   SSizesPage page;
-  page.mode = settings.SizeMode();
+  page.mode =
+      ShownCode(settings.sizeMode, {settings_codes::kNoFiltering, settings_codes::kSizeLimits});
   if (page.mode != settings_codes::kSizeLimits) {
     return page;
   }
   page.useLeast = settings.useLeastSize != 0;
-  page.leastText = std::to_string(settings.leastSize);
-  page.leastUnit = settings.leastUnit;
+  page.leastUnit = ShownPosition(settings.leastUnit, kUnitCount, 0);
+  page.leastText = SizeText(settings.leastSize, page.leastUnit);
   page.useMost = settings.useMostSize != 0;
-  page.mostText = std::to_string(settings.mostSize);
-  page.mostUnit = settings.mostUnit;
+  page.mostUnit = ShownPosition(settings.mostUnit, kUnitCount, 0);
+  page.mostText = SizeText(settings.mostSize, page.mostUnit);
   return page;
 }
 
@@ -212,6 +256,23 @@ int MaxSizeDigits(int32_t unit) {
 
 int32_t ClampSizeForUnit(int32_t value, int32_t unit) {
   return (unit != 0 && value > 9999) ? 9999 : value;
+}
+
+std::string SizeTextForUnit(std::string_view text, int32_t unit) {
+  const int32_t value = ParseNumber(text, static_cast<size_t>(MaxSizeDigits(0)));
+  return std::to_string(ClampSizeForUnit(value, unit));
+}
+
+bool SizeBoundsEnabled(int32_t mode) {
+  return mode == settings_codes::kSizeLimits;
+}
+
+int32_t VersionLimitPosition(int32_t limit) {
+  return std::clamp(limit, 1, 99) - 1;
+}
+
+SExistingFilesEnables ExistingFilesEnables(bool gather, int32_t disposeMode) {
+  return {!gather, !gather, disposeMode == kDisposeVersions};
 }
 
 void ApplyGatherMode(CSettingsState& settings) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "rules/StringOrder.h"
+
 namespace {
 
 constexpr const char* kSource = "C:\\Users\\ann\\Photos";
@@ -184,6 +186,45 @@ TEST(ListLoad, AStoredListSurvivesLoadingAndStoring) {
   EXPECT_EQ(StoreEntries(LoadNameEntries(names), EListKind::kNames, {}), names);
   const std::vector<std::string> paths = {"1C:\\a.txt", "0C:\\b c\\d.txt"};
   EXPECT_EQ(StoreEntries(LoadPathEntries(paths), EListKind::kPaths, {}), paths);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> Texts(const std::vector<SDisplayEntry>& entries) {
+  std::vector<std::string> texts;
+  for (const SDisplayEntry& entry : entries) {
+    texts.push_back(entry.text);
+  }
+  return texts;
+}
+
+TEST(ListSort, ShowsIncludesFirstWithTheSourceEntryAheadAndNumbersByValue) {
+  std::vector<SDisplayEntry> entries = {
+      {kChecked, " <exclude> temp"},
+      {kUnchecked, " <include subs> C:\\Photos 10"},
+      {kChecked, " <include subs> <source folder>"},
+      {kChecked, " <include only> C:\\Photos 9"},
+      {kChecked, " <exclude> Cache"},
+  };
+  SortEntries(entries, CStringANOrderTag());
+  EXPECT_EQ(Texts(entries),
+            (std::vector<std::string>{
+                " <include subs> <source folder>", " <include only> C:\\Photos 9",
+                " <include subs> C:\\Photos 10", " <exclude> Cache", " <exclude> temp"}));
+  EXPECT_EQ(entries[2].check, kUnchecked);  // each check moves with its entry
+}
+
+TEST(ListSort, EntriesThatSortAlikeKeepTheirOrderAndNoOrderKeepsTheList) {
+  const std::vector<SDisplayEntry> stored = {
+      {kChecked, " C:\\b"}, {kChecked, " C:\\A"}, {kUnchecked, " c:\\a"}};
+  std::vector<SDisplayEntry> entries = stored;
+  SortEntries(entries, {});
+  EXPECT_EQ(entries, stored);
+  SortEntries(entries, CStringANOrder());
+  EXPECT_EQ(Texts(entries), (std::vector<std::string>{" C:\\A", " c:\\a", " C:\\b"}));
+  EXPECT_EQ(entries[1].check, kUnchecked);
 }
 
 }  // namespace

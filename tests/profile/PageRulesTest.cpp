@@ -172,6 +172,50 @@ TEST(DatesPage, ARangeWithoutBoundsIsShownAndSavedWithBoth) {
   EXPECT_FALSE(LoadDatesPage(settings, now).useFrom);
 }
 
+TEST(DatesPage, UnknownChoicesAndNumbersShowAsTheFirstChoiceOrWithinTheirBox) {
+  const CDateTime now = At(2024, 3, 5, 10, 0, 0);
+  CSettingsState settings;
+  for (const int32_t stored : {0, -7, 1099}) {
+    settings.dateMode = stored;
+    EXPECT_EQ(LoadDatesPage(settings, now).mode, kNoFiltering) << stored;
+  }
+  settings.dateMode = kDateRecent;
+  settings.recentCount = 1234;
+  settings.recentUnit = 9;
+  SDatesPage page = LoadDatesPage(settings, now);
+  EXPECT_EQ(page.countText, "999");  // not cut to "123" by the three-digit box
+  EXPECT_EQ(page.unit, kUnitDays);
+  settings.recentCount = -3;
+  EXPECT_EQ(LoadDatesPage(settings, now).countText, "0");
+}
+
+TEST(DatesPage, ARangeAlwaysKeepsABoundAndLosingTheLastEndsTheFiltering) {
+  SDatesPage page;
+  ChooseDateMode(page, kDateRange);
+  EXPECT_TRUE(page.useFrom && page.useThrough);
+  SetDateBound(page, true, false);
+  EXPECT_EQ(page.mode, kDateRange);
+  EXPECT_FALSE(page.useFrom);
+  SetDateBound(page, false, false);
+  EXPECT_EQ(page.mode, kNoFiltering);
+
+  // Chosen again, the range comes back with both bounds; one bound left stays alone.
+  ChooseDateMode(page, kDateRange);
+  EXPECT_TRUE(page.useFrom && page.useThrough);
+  page.useFrom = false;
+  ChooseDateMode(page, kDateToday);
+  ChooseDateMode(page, kDateRange);
+  EXPECT_FALSE(page.useFrom);
+  EXPECT_TRUE(page.useThrough);
+
+  const SDatesEnables recent = DatesPageEnables(kDateRecent);
+  const SDatesEnables range = DatesPageEnables(kDateRange);
+  const SDatesEnables today = DatesPageEnables(kDateToday);
+  EXPECT_TRUE(recent.recent && !recent.range);
+  EXPECT_TRUE(range.range && !range.recent);
+  EXPECT_FALSE(today.recent || today.range);
+}
+
 // The Sizes page.
 
 TEST(SizesPage, RoundTripsLimitsAndShowsZeroBytesOtherwise) {
@@ -227,6 +271,30 @@ TEST(SizesPage, BoxesHoldNineDigitsForBytesAndFourForLargerUnits) {
   EXPECT_EQ(ClampSizeForUnit(12345, 0), 12345);
 }
 
+TEST(SizesPage, ALargerUnitClampsTheNumberSoThatItFitsItsBox) {
+  EXPECT_EQ(SizeTextForUnit("123456789", 1), "9999");
+  EXPECT_EQ(SizeTextForUnit("000000123", 2), "123");  // leading zeros would not fit four digits
+  EXPECT_EQ(SizeTextForUnit("9999", 0), "9999");
+  EXPECT_EQ(SizeTextForUnit("", 3), "0");
+  EXPECT_TRUE(SizeBoundsEnabled(kSizeLimits));
+  EXPECT_FALSE(SizeBoundsEnabled(kNoFiltering));
+}
+
+TEST(SizesPage, StoredSizesShowWithinTheDigitsOfTheirUnit) {
+  CSettingsState settings;
+  settings.sizeMode = kSizeLimits;
+  settings.leastSize = 12345;
+  settings.leastUnit = 1;
+  settings.mostSize = -20;
+  settings.mostUnit = 8;  // no such unit: bytes, as the rules count it
+  const SSizesPage page = LoadSizesPage(settings);
+  EXPECT_EQ(page.leastText, "9999");
+  EXPECT_EQ(page.mostText, "0");
+  EXPECT_EQ(page.mostUnit, 0);
+  settings.sizeMode = 1099;
+  EXPECT_EQ(LoadSizesPage(settings).mode, kNoFiltering);
+}
+
 // The Existing Files page.
 
 TEST(ExistingFilesPage, GatheringOverwritesOnlyNewerFilesAndDeletesNoStrays) {
@@ -271,3 +339,31 @@ TEST(ExistingFilesPage, RepairsOnlyAChoiceThatWouldCopyNothing) {
 }
 
 }  // namespace
+
+TEST(ExistingFilesPage, ShowsStoredChoicesWithinTheirListsAndEnablesByMode) {
+  EXPECT_EQ(VersionLimitPosition(3), 2);
+  EXPECT_EQ(VersionLimitPosition(0), 0);
+  EXPECT_EQ(VersionLimitPosition(150), 98);
+  EXPECT_EQ(ShownPosition(4, 5, kOverwriteNewer), 4);
+  EXPECT_EQ(ShownPosition(5, 5, kOverwriteNewer), kOverwriteNewer);
+  EXPECT_EQ(ShownPosition(-1, 3, kDisposeDelete), kDisposeDelete);
+
+  const SExistingFilesEnables gathering = ExistingFilesEnables(true, kDisposeVersions);
+  EXPECT_FALSE(gathering.overwrite || gathering.deleteStrayFiles);
+  EXPECT_TRUE(gathering.versionLists);
+  const SExistingFilesEnables recycling = ExistingFilesEnables(false, kDisposeRecycle);
+  EXPECT_TRUE(recycling.overwrite && recycling.deleteStrayFiles);
+  EXPECT_FALSE(recycling.versionLists);
+}
+
+TEST(PageChoices, AStoredCodeOutsideItsSetShowsAsTheFirstCode) {
+  using settings_codes::kSubfoldersAll;
+  using settings_codes::kSubfoldersList;
+  using settings_codes::kSubfoldersNone;
+  for (const int32_t stored : {0, -1, 1016, 1025}) {
+    EXPECT_EQ(ShownCode(stored, {kSubfoldersAll, kSubfoldersNone, kSubfoldersList}), kSubfoldersAll)
+        << stored;
+  }
+  EXPECT_EQ(ShownCode(kSubfoldersList, {kSubfoldersAll, kSubfoldersNone, kSubfoldersList}),
+            kSubfoldersList);
+}
