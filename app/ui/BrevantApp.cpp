@@ -3,10 +3,13 @@
 #include "app/ui/BrevantApp.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "app/ui/BrevantDlg.h"
 #include "core/AppText.h"
+#include "core/Options.h"
 #include "core/Prompter.h"
+#include "platform/OptionStore.h"
 
 CBrevantApp::CBrevantApp(CPrompter& prompter, const CUserFolderSource& folders)
     : m_prompter(prompter), m_folderSource(folders) {}
@@ -24,7 +27,15 @@ int CBrevantApp::Run() {
   QCoreApplication::setOrganizationName(QStringLiteral("Quillmoor Software"));
   QCoreApplication::setApplicationName(QString::fromUtf8(kAppName));
 
-  CBrevantDlg mainWindow(folders);
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmoor.Brevant"));
+
+  platform::COptionStore store;
+  SProgramOptions options;
+  options.LoadOptions(store);
+  options.ApplyProcessWide();
+
+  CBrevantDlg mainWindow(folders, m_prompter, options);
+  mainWindow.Start();
   mainWindow.exec();
   return 0;
 }

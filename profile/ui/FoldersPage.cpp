@@ -92,6 +92,15 @@ void CFoldersPage::SetNameFont(const QFont& font) {
   m_destination->setFont(font);
 }
 
+void CFoldersPage::SetFolderTexts(const std::string& source, const std::string& destination) {
+  if (PathText(m_source) != source) {
+    m_source->setText(Qs(source));
+  }
+  if (PathText(m_destination) != destination) {
+    m_destination->setText(Qs(destination));
+  }
+}
+
 int32_t CFoldersPage::CopyMode() const {
   const int mode = m_modes->checkedId();
   return mode < 0 ? kCopyIntoFolders : mode;

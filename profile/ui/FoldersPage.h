@@ -21,6 +21,8 @@ class CFoldersPage : public CSettingsPage {
   void SetNameFont(const QFont& font) override;
 
   int32_t CopyMode() const;
+  // The folder texts as the checks before a run corrected them.
+  void SetFolderTexts(const std::string& source, const std::string& destination);
 
  signals:
   // The copy mode changed, by the user or by loading a profile.

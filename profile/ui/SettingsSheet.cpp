@@ -99,6 +99,10 @@ bool CSettingsSheet::LeaveCurrentPage() {
   return LeavePage(currentWidget());
 }
 
+void CSettingsSheet::SetFolderTexts(const std::string& source, const std::string& destination) {
+  m_folders->SetFolderTexts(source, destination);
+}
+
 int32_t CSettingsSheet::CopyMode() const {
   return m_folders->CopyMode();
 }

@@ -50,6 +50,8 @@ class CSettingsSheet : public QTabWidget, public CSettingsPages {
   bool LeaveCurrentPage();
 
   int32_t CopyMode() const;
+  // Puts the folder texts as the checks before a run corrected them into the Folders page.
+  void SetFolderTexts(const std::string& source, const std::string& destination);
   // The font of the fields and lists that show paths, names and patterns.
   void SetNameFont(const QFont& font);
   // The orders in which the three lists are shown. They belong to the rules, a layer above
