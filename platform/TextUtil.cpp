@@ -363,14 +363,14 @@ bool CutsText(std::string_view format) {
 }
 
 template <typename T>
-void AppendFormatted(std::string& out, const std::string& spec, T value) {
-  const int needed = std::snprintf(nullptr, 0, spec.c_str(), value);
+void AppendFormatted(std::string& out, const std::string& form, T value) {
+  const int needed = std::snprintf(nullptr, 0, form.c_str(), value);
   if (needed <= 0) {
     return;
   }
   const size_t start = out.size();
   out.resize(start + static_cast<size_t>(needed) + 1);
-  std::snprintf(out.data() + start, static_cast<size_t>(needed) + 1, spec.c_str(), value);
+  std::snprintf(out.data() + start, static_cast<size_t>(needed) + 1, form.c_str(), value);
   out.resize(start + static_cast<size_t>(needed));
 }
 
@@ -422,15 +422,15 @@ void AppendConversion(std::string& out, SConversion conversion, va_list& args) {
     precision = va_arg(args, int);
     conversion.hasPrecision = precision >= 0;
   }
-  std::string spec = "%" + conversion.flags + conversion.width;
+  std::string form = "%" + conversion.flags + conversion.width;
   if (conversion.hasPrecision) {
-    spec += "." + std::to_string(precision);
+    form += "." + std::to_string(precision);
   }
   const std::string& length = conversion.length;
   switch (conversion.letter) {
     case 's':
       if (length == "l") {
-        AppendFormatted(out, spec + "ls", va_arg(args, const wchar_t*));
+        AppendFormatted(out, form + "ls", va_arg(args, const wchar_t*));
         return;
       }
       if (const char* text = va_arg(args, const char*);
@@ -439,18 +439,18 @@ void AppendConversion(std::string& out, SConversion conversion, va_list& args) {
         const std::string cut = CutArgument(text, static_cast<size_t>(precision));
         AppendFormatted(out, "%" + conversion.flags + conversion.width + "s", cut.c_str());
       } else {
-        AppendFormatted(out, spec + "s", text);
+        AppendFormatted(out, form + "s", text);
       }
       return;
     case 'c':
       if (length == "l") {
-        AppendFormatted(out, spec + "lc", va_arg(args, wint_t));
+        AppendFormatted(out, form + "lc", va_arg(args, wint_t));
       } else {
-        AppendFormatted(out, spec + "c", va_arg(args, int));
+        AppendFormatted(out, form + "c", va_arg(args, int));
       }
       return;
     case 'p':
-      AppendFormatted(out, spec + "p", va_arg(args, void*));
+      AppendFormatted(out, form + "p", va_arg(args, void*));
       return;
     case 'd':
     case 'i':
@@ -461,26 +461,26 @@ void AppendConversion(std::string& out, SConversion conversion, va_list& args) {
       const bool isSigned = conversion.letter == 'd' || conversion.letter == 'i';
       const std::string tail = std::string(1, conversion.letter);
       if (length == "l") {
-        isSigned ? AppendFormatted(out, spec + "l" + tail, va_arg(args, long))
-                 : AppendFormatted(out, spec + "l" + tail, va_arg(args, unsigned long));
+        isSigned ? AppendFormatted(out, form + "l" + tail, va_arg(args, long))
+                 : AppendFormatted(out, form + "l" + tail, va_arg(args, unsigned long));
       } else if (length == "ll" || length == "j") {
-        isSigned ? AppendFormatted(out, spec + "ll" + tail, va_arg(args, long long))
-                 : AppendFormatted(out, spec + "ll" + tail, va_arg(args, unsigned long long));
+        isSigned ? AppendFormatted(out, form + "ll" + tail, va_arg(args, long long))
+                 : AppendFormatted(out, form + "ll" + tail, va_arg(args, unsigned long long));
       } else if (length == "z" || length == "t") {
-        isSigned ? AppendFormatted(out, spec + "zd", va_arg(args, ssize_t))
-                 : AppendFormatted(out, spec + "z" + tail, va_arg(args, size_t));
+        isSigned ? AppendFormatted(out, form + "zd", va_arg(args, ssize_t))
+                 : AppendFormatted(out, form + "z" + tail, va_arg(args, size_t));
       } else {
         // hh and h arguments arrive as int; printf narrows them itself.
-        isSigned ? AppendFormatted(out, spec + length + tail, va_arg(args, int))
-                 : AppendFormatted(out, spec + length + tail, va_arg(args, unsigned int));
+        isSigned ? AppendFormatted(out, form + length + tail, va_arg(args, int))
+                 : AppendFormatted(out, form + length + tail, va_arg(args, unsigned int));
       }
       return;
     }
     default:  // the floating-point letters
       if (length == "L") {
-        AppendFormatted(out, spec + "L" + conversion.letter, va_arg(args, long double));
+        AppendFormatted(out, form + "L" + conversion.letter, va_arg(args, long double));
       } else {
-        AppendFormatted(out, spec + conversion.letter, va_arg(args, double));
+        AppendFormatted(out, form + conversion.letter, va_arg(args, double));
       }
       return;
   }
