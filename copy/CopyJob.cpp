@@ -206,6 +206,14 @@ void CCopyJob::FailLink(const std::string& source, const std::string& link) {
   ErrorWindow(kNotCopiedWindow, "Could not copy a file.", error, source);
 }
 
+void CCopyJob::EndAfterFailure(const std::string& reason) {
+  // The files copied so far get their attributes; the rest of the list was not copied.
+  m_attributes.reset();
+  EndEarly(platform::Format("The copy stopped: %.200s", reason.c_str()));
+  Post(CMessage(kMsgCopyDone));
+  m_outbox.Deliver();
+}
+
 void CCopyJob::EndEarly(const std::string& reason) {
   // Whatever the list still held was not copied: that must not look like a finished copy.
   m_messages.Add(kMsgNotCopied, reason, DisplayFolder(m_setup.destinationRoot));

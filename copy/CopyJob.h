@@ -79,6 +79,7 @@ class CCopyJob : public CThreadJob {
 
  protected:
   int32_t Run() override;
+  void EndAfterFailure(const std::string& reason) override;
 
  private:
   enum EWindowKind { kCompareWindow, kFolderWindow, kDriveFullWindow, kNotCopiedWindow };

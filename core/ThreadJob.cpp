@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "core/AppText.h"
 #include "platform/DebugMessages.h"
 
 std::mutex& JobLock() {
@@ -115,6 +116,32 @@ void CThreadJob::WaitForRuns() {
   m_workersEnded.wait(lock, [this] { return m_liveWorkers == 0; });
 }
 
+void CThreadJob::EndAfterFailure(const std::string&) {}
+
+void CThreadJob::RunOnce() {
+  std::string failure;
+  try {
+    m_result = Run();
+    return;
+  } catch (const std::bad_alloc&) {
+    AddDebugMessage("A job ran out of memory.");
+    failure = kOutOfMemoryText;
+  } catch (const std::exception& error) {
+    AddDebugMessage("A job failed: %s", error.what());
+    failure = error.what();
+  } catch (...) {
+    // Anything else escaping the thread would end the whole program.
+    AddDebugMessage("A job failed.");
+    failure = "unknown failure";
+  }
+  m_result = -1;
+  try {
+    EndAfterFailure(failure);
+  } catch (...) {
+    AddDebugMessage("A job that failed could not report its end.");
+  }
+}
+
 void CThreadJob::WorkerMain() {
   {
     std::lock_guard jobLock(JobLock());
@@ -125,19 +152,7 @@ void CThreadJob::WorkerMain() {
       m_inRun = run;
     }
     if (run) {
-      try {
-        m_result = Run();
-      } catch (const std::bad_alloc&) {
-        AddDebugMessage("A job ran out of memory.");
-        m_result = -1;
-      } catch (const std::exception& error) {
-        AddDebugMessage("A job failed: %s", error.what());
-        m_result = -1;
-      } catch (...) {
-        // Anything else escaping the thread would end the whole program.
-        AddDebugMessage("A job failed.");
-        m_result = -1;
-      }
+      RunOnce();
     }
     std::lock_guard lock(m_stateMutex);
     m_inRun = false;

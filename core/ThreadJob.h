@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <string>
 
 class CMessageTarget;
 
@@ -68,6 +69,10 @@ class CThreadJob {
   // Lets no further run start and waits for runs in progress; first call of every derived
   // destructor.
   void EndRuns();
+  // Called on the worker, still under the job lock, when Run let an exception escape;
+  // `reason` names the failure. A job whose runs end with a done message posts it here, as
+  // for a stopped run: Run never got to post it, and whoever waits for it would wait for ever.
+  virtual void EndAfterFailure(const std::string& reason);
 
   CMessageTarget* m_notifyWnd = nullptr;
   int32_t m_param = 0;
@@ -76,6 +81,7 @@ class CThreadJob {
 
  private:
   void WorkerMain();
+  void RunOnce();
 
   CSuspendGate m_gate;
   mutable std::mutex m_stateMutex;

@@ -66,7 +66,8 @@ class CFile {
 
  private:
   int m_fd = -1;
-  bool m_kernelCopy = true;  // cleared when the kernel copy is not available
+  bool m_kernelCopy = true;        // cleared when the kernel copy is not available
+  bool m_kernelCopyEmpty = false;  // a test's fault: a kernel copy from here copies nothing
 };
 
 }  // namespace platform

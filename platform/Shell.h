@@ -39,6 +39,10 @@ using ProcessStarter =
     std::function<bool(const std::string& program, const std::vector<std::string>& arguments)>;
 void SetProcessStarter(ProcessStarter starter);  // an empty function restores the real one
 
+// How long "show the item selected" waits for the file manager's answer before it opens the
+// folder instead (10 seconds); for tests. 0 restores the default.
+void SetFileManagerWait(int milliseconds);
+
 // Splits a Windows-style command line into arguments (quotes group, backslashes are kept).
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 

@@ -2,7 +2,12 @@
 // Copyright (C) 2026 Brevant developers
 #include "platform/TextUtil.h"
 
+#include <sys/types.h>
+
 #include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -266,7 +271,10 @@ std::u16string Utf8ToUtf16(std::string_view text) {
   return out;
 }
 
-std::string FormatV(const char* format, va_list args) {
+namespace {
+
+// printf with its own buffer handling: `format` and `args` as vsnprintf takes them.
+std::string PlainFormatV(const char* format, va_list args) {
   char small[256];
   va_list copy;
   va_copy(copy, args);
@@ -281,6 +289,224 @@ std::string FormatV(const char* format, va_list args) {
   std::string out(static_cast<size_t>(needed) + 1, '\0');
   std::vsnprintf(out.data(), out.size(), format, args);
   out.resize(static_cast<size_t>(needed));
+  return out;
+}
+
+// One conversion of a format: "%", flags, width, precision, length and the conversion letter.
+struct SConversion {
+  std::string flags;
+  bool starWidth = false;
+  std::string width;
+  bool hasPrecision = false;
+  bool starPrecision = false;
+  std::string precision;
+  std::string length;
+  char letter = 0;
+  size_t end = 0;  // just past the letter
+};
+
+// Parses the conversion that starts at the '%' at `pos`; false for a form this formatter
+// does not take apart (positional arguments, an unknown letter).
+bool ParseConversion(std::string_view format, size_t pos, SConversion& conversion) {
+  size_t i = pos + 1;
+  const auto at = [&](size_t k) { return k < format.size() ? format[k] : '\0'; };
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  while (std::string_view("-+ #0'").find(at(i)) != std::string_view::npos && at(i) != '\0') {
+    conversion.flags.push_back(format[i++]);
+  }
+  if (at(i) == '*') {
+    conversion.starWidth = true;
+    ++i;
+  }
+  while (isDigit(at(i))) {
+    conversion.width.push_back(format[i++]);
+  }
+  if (at(i) == '$') {
+    return false;
+  }
+  if (at(i) == '.') {
+    conversion.hasPrecision = true;
+    ++i;
+    if (at(i) == '*') {
+      conversion.starPrecision = true;
+      ++i;
+    }
+    while (isDigit(at(i))) {
+      conversion.precision.push_back(format[i++]);
+    }
+  }
+  while (std::string_view("hlLjzt").find(at(i)) != std::string_view::npos && at(i) != '\0') {
+    conversion.length.push_back(format[i++]);
+  }
+  conversion.letter = at(i);
+  if (std::string_view("diouxXcspfFeEgGaA%").find(conversion.letter) == std::string_view::npos ||
+      conversion.letter == '\0') {
+    return false;
+  }
+  conversion.end = i + 1;
+  return true;
+}
+
+// Whether the format cuts a text argument ("%.259s"): only then is it taken apart.
+bool CutsText(std::string_view format) {
+  for (size_t pos = format.find('%'); pos != std::string_view::npos; pos = format.find('%', pos)) {
+    SConversion conversion;
+    if (!ParseConversion(format, pos, conversion)) {
+      return false;
+    }
+    if (conversion.letter == 's' && conversion.hasPrecision && conversion.length.empty()) {
+      return true;
+    }
+    pos = conversion.end;
+  }
+  return false;
+}
+
+template <typename T>
+void AppendFormatted(std::string& out, const std::string& form, T value) {
+  const int needed = std::snprintf(nullptr, 0, form.c_str(), value);
+  if (needed <= 0) {
+    return;
+  }
+  const size_t start = out.size();
+  out.resize(start + static_cast<size_t>(needed) + 1);
+  std::snprintf(out.data() + start, static_cast<size_t>(needed) + 1, form.c_str(), value);
+  out.resize(start + static_cast<size_t>(needed));
+}
+
+// At most `limit` bytes of a text that may not be terminated within them, never ending in a
+// part of a UTF-8 sequence.
+std::string CutArgument(const char* text, size_t limit) {
+  const std::string_view view(text, strnlen(text, limit));
+  if (view.size() < limit) {
+    return std::string(view);
+  }
+  // Only the bytes within the limit may be read: a sequence they hold only the start of is
+  // taken as split.
+  size_t start = view.size();
+  while (start > 0 && view.size() - start < 3 &&
+         IsContinuation(static_cast<unsigned char>(view[start - 1]))) {
+    --start;
+  }
+  if (start == 0) {
+    return std::string(view);
+  }
+  const size_t lead = start - 1;
+  const auto c = static_cast<unsigned char>(view[lead]);
+  size_t length = 1;
+  if ((c & 0xE0) == 0xC0) {
+    length = 2;
+  } else if ((c & 0xF0) == 0xE0) {
+    length = 3;
+  } else if ((c & 0xF8) == 0xF0) {
+    length = 4;
+  }
+  return std::string(view.substr(0, lead + length > view.size() ? lead : view.size()));
+}
+
+// Formats one conversion, taking its arguments from `args`.
+void AppendConversion(std::string& out, SConversion conversion, va_list& args) {
+  if (conversion.letter == '%') {
+    out.push_back('%');
+    return;
+  }
+  if (conversion.starWidth) {
+    const int width = va_arg(args, int);
+    if (width < 0) {
+      conversion.flags.push_back('-');
+    }
+    conversion.width = std::to_string(width < 0 ? -static_cast<long>(width) : width);
+  }
+  int precision = conversion.precision.empty() ? 0 : std::stoi(conversion.precision);
+  if (conversion.starPrecision) {
+    precision = va_arg(args, int);
+    conversion.hasPrecision = precision >= 0;
+  }
+  std::string form = "%" + conversion.flags + conversion.width;
+  if (conversion.hasPrecision) {
+    form += "." + std::to_string(precision);
+  }
+  const std::string& length = conversion.length;
+  switch (conversion.letter) {
+    case 's':
+      if (length == "l") {
+        AppendFormatted(out, form + "ls", va_arg(args, const wchar_t*));
+        return;
+      }
+      if (const char* text = va_arg(args, const char*);
+          text != nullptr && conversion.hasPrecision) {
+        // Cut here rather than by printf, which counts bytes and may split a character.
+        const std::string cut = CutArgument(text, static_cast<size_t>(precision));
+        AppendFormatted(out, "%" + conversion.flags + conversion.width + "s", cut.c_str());
+      } else {
+        AppendFormatted(out, form + "s", text);
+      }
+      return;
+    case 'c':
+      if (length == "l") {
+        AppendFormatted(out, form + "lc", va_arg(args, wint_t));
+      } else {
+        AppendFormatted(out, form + "c", va_arg(args, int));
+      }
+      return;
+    case 'p':
+      AppendFormatted(out, form + "p", va_arg(args, void*));
+      return;
+    case 'd':
+    case 'i':
+    case 'o':
+    case 'u':
+    case 'x':
+    case 'X': {
+      const bool isSigned = conversion.letter == 'd' || conversion.letter == 'i';
+      const std::string tail = std::string(1, conversion.letter);
+      if (length == "l") {
+        isSigned ? AppendFormatted(out, form + "l" + tail, va_arg(args, long))
+                 : AppendFormatted(out, form + "l" + tail, va_arg(args, unsigned long));
+      } else if (length == "ll" || length == "j") {
+        isSigned ? AppendFormatted(out, form + "ll" + tail, va_arg(args, long long))
+                 : AppendFormatted(out, form + "ll" + tail, va_arg(args, unsigned long long));
+      } else if (length == "z" || length == "t") {
+        isSigned ? AppendFormatted(out, form + "zd", va_arg(args, ssize_t))
+                 : AppendFormatted(out, form + "z" + tail, va_arg(args, size_t));
+      } else {
+        // hh and h arguments arrive as int; printf narrows them itself.
+        isSigned ? AppendFormatted(out, form + length + tail, va_arg(args, int))
+                 : AppendFormatted(out, form + length + tail, va_arg(args, unsigned int));
+      }
+      return;
+    }
+    default:  // the floating-point letters
+      if (length == "L") {
+        AppendFormatted(out, form + "L" + conversion.letter, va_arg(args, long double));
+      } else {
+        AppendFormatted(out, form + conversion.letter, va_arg(args, double));
+      }
+      return;
+  }
+}
+
+}  // namespace
+
+std::string FormatV(const char* format, va_list args) {
+  const std::string_view text(format);
+  if (!CutsText(text)) {
+    return PlainFormatV(format, args);
+  }
+  std::string out;
+  va_list rest;
+  va_copy(rest, args);
+  size_t literal = 0;
+  for (size_t pos = text.find('%'); pos != std::string_view::npos; pos = text.find('%', pos)) {
+    out.append(text.substr(literal, pos - literal));
+    SConversion conversion;
+    ParseConversion(text, pos, conversion);  // CutsText has parsed every one
+    AppendConversion(out, conversion, rest);
+    pos = conversion.end;
+    literal = pos;
+  }
+  out.append(text.substr(literal));
+  va_end(rest);
   return out;
 }
 

@@ -36,7 +36,8 @@ std::string Windows1252ToUtf8(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 std::u16string Utf8ToUtf16(std::string_view text);
 
-// printf-style formatting into a string.
+// printf-style formatting into a string. A text cut by a precision ("%.259s") is never cut
+// inside a UTF-8 character; as with printf, no more of it is read than the precision allows.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string FormatV(const char* format, va_list args);
 

@@ -100,6 +100,23 @@ int32_t CPreviewJob::Run() {
   return 0;
 }
 
+void CPreviewJob::EndAfterFailure(const std::string& reason) {
+  // A walk cut short is a stopped walk, never a complete list; what it still held is dropped.
+  SetStop(1);
+  m_pending.reset();
+  m_outbox.clear();
+  m_outboxFolders = 0;
+  m_setup.search.reset();
+  m_setup.filter.reset();
+  if (m_setup.prompter != nullptr) {
+    m_setup.prompter->Show(platform::Format("The preview stopped: %.200s", reason.c_str()),
+                           EIcon::kStop);
+  }
+  if (m_notifyWnd != nullptr) {
+    m_notifyWnd->Post(CMessage(kMsgPreviewDone, m_setup.previewRun ? 1 : 0, m_stop));
+  }
+}
+
 void CPreviewJob::Walk() {
   if (!m_setup.search || !m_setup.filter) {
     return;

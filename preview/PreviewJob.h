@@ -58,6 +58,7 @@ class CPreviewJob : public CThreadJob {
 
  protected:
   int32_t Run() override;
+  void EndAfterFailure(const std::string& reason) override;
 
  private:
   struct SFolderListing;

@@ -204,6 +204,10 @@ SDatesPage LoadDatesPage(const CSettingsState& settings, const CDateTime& now) {
   return page;
 }
 
+void ApplyDatesPageLoad(CSettingsState& settings, const CDateTime& now) {
+  ReadDatesPage(LoadDatesPage(settings, now), now, settings);
+}
+
 void ReadSizesPage(const SSizesPage& page, CSettingsState& settings) {
   settings.sizeMode = page.mode;
   settings.useLeastSize = page.useLeast ? 1 : 0;

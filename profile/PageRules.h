@@ -65,6 +65,11 @@ struct SDatesEnables {
 };
 SDatesEnables DatesPageEnables(int32_t mode);
 
+// The date fields of `settings` as the Dates page holds them once it has loaded them and
+// reads them back. So a date range stored with neither bound in force, as data files before
+// version 7 store every range, has both.
+void ApplyDatesPageLoad(CSettingsState& settings, const platform::CDateTime& now);
+
 // A date with another date-time's time of day.
 platform::CDateTime CombineDateAndTime(const platform::CDateTime& date,
                                        const platform::CDateTime& time);

@@ -39,8 +39,7 @@ bool LoadProfileData(CDataFile& file, CProfileList& profiles, CQueueList& queues
   // selection is carried over by name.
   profiles.ReadFrom(contents);
   if (const std::string* name = SelectedName(contents.profiles, contents.selectedProfile)) {
-    const std::string_view listName = platform::Trim(*name);
-    const int index = profiles.Find(listName.empty() ? kDefaultProfileName : listName);
+    const int index = profiles.Find(ProfileListName(*name));
     if (index >= 0 && index != profiles.CurrentIndex()) {
       contents.selectedProfile = index;  // as a position in the list, which is what it takes
       profiles.ReadFrom(contents);

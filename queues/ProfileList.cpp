@@ -11,13 +11,13 @@
 #include "queues/QueueList.h"
 #include "rules/StringOrder.h"
 
-namespace {
-
-std::string CleanName(std::string_view name) {
-  return std::string(platform::CutUtf8(platform::Trim(name), kMaxProfileName));
+std::string ProfileListName(std::string_view name) {
+  // Trimmed again after the cut, which may end on a blank: the name must be the same when the
+  // data file is read back, where it is cleaned once more.
+  const std::string_view clean =
+      platform::Trim(platform::CutUtf8(platform::Trim(name), kMaxProfileName));
+  return clean.empty() ? std::string(kDefaultProfileName) : std::string(clean);
 }
-
-}  // namespace
 
 CProfileList::CProfileList(CSettingsPages& pages, CPrompter& prompter)
     : m_pages(pages), m_prompter(prompter) {}
@@ -47,10 +47,7 @@ bool CProfileList::AddProfile(std::optional<std::string_view> name,
                               std::optional<CSettingsState> settings, bool load,
                               bool reportDuplicates) {
   // An empty name is taken as no name at all.
-  std::string clean = name ? CleanName(*name) : std::string();
-  if (clean.empty()) {
-    clean = kDefaultProfileName;
-  }
+  std::string clean = ProfileListName(name ? *name : std::string_view());
   if (InUse(clean)) {
     if (reportDuplicates) {
       m_prompter.Show(

@@ -19,6 +19,10 @@ struct SDataFileContents;
 
 inline constexpr const char* kDefaultProfileName = "(default)";
 
+// A profile name as the list keeps it: without blanks at either end, at most 50 bytes (never
+// ending inside a character); an empty name is "(default)".
+std::string ProfileListName(std::string_view name);
+
 // The profiles, sorted by name with numbers compared by value; names are unique without
 // regard to case, at most 50 bytes and without surrounding blanks. One profile is current:
 // its live settings are on the settings pages, every other profile's settings are kept here.

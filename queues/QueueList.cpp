@@ -7,12 +7,15 @@
 #include "core/FormatItem.h"
 #include "platform/TextUtil.h"
 #include "profile/DataFile.h"
+#include "queues/ProfileList.h"
 #include "rules/StringOrder.h"
 
 namespace {
 
+// Trimmed again after the cut, which may end on a blank, so that a queue read back has the
+// name it was saved with.
 std::string CleanName(std::string_view name) {
-  return std::string(platform::CutUtf8(platform::Trim(name), kMaxQueueName));
+  return std::string(platform::Trim(platform::CutUtf8(platform::Trim(name), kMaxQueueName)));
 }
 
 }  // namespace
@@ -115,7 +118,14 @@ void CQueueList::ReadFrom(const SDataFileContents& contents) {
   m_entries.clear();
   m_selected = -1;
   for (const SQueueRecord& record : contents.queues) {
-    Add(record.name, record.profiles);
+    // The names as the profile list keeps them, which a file written with blanks left after
+    // a cut does not hold.
+    std::vector<std::string> profiles;
+    profiles.reserve(record.profiles.size());
+    for (const std::string& profile : record.profiles) {
+      profiles.push_back(ProfileListName(profile));
+    }
+    Add(record.name, std::move(profiles));
   }
   m_selected = -1;
   if (contents.selectedQueue >= 0 && contents.selectedQueue < static_cast<int>(m_entries.size())) {

@@ -103,7 +103,7 @@ bool CCopyRun::StartCopyJob() {
   auto buffer = AllocateCopyBuffer(LargestListedFile(m_list), m_sourceCluster, copy.clusterSize,
                                    platform::GetAvailablePhysicalMemory());
   if (!buffer) {
-    m_prompter.Show(kOutOfMemoryText, EIcon::kStop);
+    Reporter().Report(kOutOfMemoryText);  // during a queue, a message about this profile
     m_pendingCopy.reset();
     return false;
   }
@@ -189,6 +189,12 @@ void CCopyRun::GatheringDone() {
     m_pendingCopy.reset();
     Finish(true, false);
   } else if (!StartCopyJob()) {
-    Finish(true, false);
+    // The reason has been reported; a queue, which recorded it, goes on with the next
+    // profile and keeps what the earlier ones reported.
+    if (m_queueRun) {
+      NextQueueProfile();
+    } else {
+      Finish(true, false);
+    }
   }
 }

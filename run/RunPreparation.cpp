@@ -7,6 +7,7 @@
 #include "platform/DateTime.h"
 #include "preview/FolderTree.h"
 #include "profile/ListEntries.h"
+#include "profile/PageRules.h"
 #include "rules/Filter.h"
 #include "run/FolderValidation.h"
 
@@ -39,6 +40,7 @@ CSettingsState AsLoadedIntoPages(const CSettingsState& settings) {
                    EListKind::kSubfolders, settings.sourcePath);
   loaded.nameEntries =
       StoreEntries(LoadNameEntries(settings.nameEntries), EListKind::kNames, settings.sourcePath);
+  ApplyDatesPageLoad(loaded, platform::CDateTime::Now());
   return loaded;
 }
 

@@ -22,7 +22,8 @@ struct SValidationContext;
 bool CheckIncludes(const CSettingsState& settings, CReporter& reporter);
 
 // The profile as the settings pages hold it once it is loaded: the source-folder and
-// all-names entries added where missing. (Code fields of 0 already read as their first
+// all-names entries added where missing, and the date fields as the Dates page loads them (a
+// date range without either bound has both). (Code fields of 0 already read as their first
 // code.)
 CSettingsState AsLoadedIntoPages(const CSettingsState& settings);
 

@@ -77,7 +77,7 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter,
   m_data = std::make_unique<CProgramData>(m_dataFilePath, *m_sheet, prompter);
   m_target = new CQtMessageTarget([this](CMessage& message) { return m_commands->Handle(message); },
                                   this);
-  m_commands = std::make_unique<CMainCommands>(*this, prompter, m_errorWindow, options, *m_sheet,
+  m_commands = std::make_unique<CMainCommands>(static_cast<CMainView&>(*this), prompter, m_errorWindow, options, *m_sheet,
                                                m_data->Profiles(), *m_target);
   m_previewList = new CPreviewListDlg(m_commands->List(), this);
   BuildControls();

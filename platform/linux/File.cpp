@@ -9,6 +9,7 @@
 
 #include <utility>
 
+#include "platform/FaultPoints.h"
 #include "platform/TextUtil.h"
 #include "platform/linux/Posix.h"
 
@@ -88,13 +89,16 @@ CFile::~CFile() {
 }
 
 CFile::CFile(CFile&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)), m_kernelCopy(other.m_kernelCopy) {}
+    : m_fd(std::exchange(other.m_fd, -1)),
+      m_kernelCopy(other.m_kernelCopy),
+      m_kernelCopyEmpty(other.m_kernelCopyEmpty) {}
 
 CFile& CFile::operator=(CFile&& other) noexcept {
   if (this != &other) {
     Close();
     m_fd = std::exchange(other.m_fd, -1);
     m_kernelCopy = other.m_kernelCopy;
+    m_kernelCopyEmpty = other.m_kernelCopyEmpty;
   }
   return *this;
 }
@@ -157,6 +161,7 @@ EError CFile::Open(std::string_view path, EAccess access, EShare share, ECreate 
   }
   m_fd = fd;
   m_kernelCopy = true;
+  m_kernelCopyEmpty = fault_points::Take(testing::kKernelCopy, path).has_value();
   return EError::kNone;
 }
 
@@ -258,7 +263,9 @@ EError CFile::CopyFrom(CFile& source, void* buffer, size_t size, size_t& done, b
   }
   if (m_kernelCopy) {
     while (true) {
-      const ssize_t copied = copy_file_range(source.m_fd, nullptr, m_fd, nullptr, size, 0);
+      const ssize_t copied = source.m_kernelCopyEmpty
+                                 ? 0
+                                 : copy_file_range(source.m_fd, nullptr, m_fd, nullptr, size, 0);
       if (copied > 0) {
         done = static_cast<size_t>(copied);
         return EError::kNone;

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <vector>
 
+#include "platform/FaultPoints.h"
 #include "platform/File.h"
 #include "platform/FileInfo.h"
 #include "platform/TextUtil.h"
@@ -113,6 +114,9 @@ EError ResolveBoth(std::string_view from, std::string_view to, std::string& sour
 }  // namespace
 
 EError MoveFile(std::string_view from, std::string_view to) {
+  if (const std::optional<EError> fault = fault_points::Take(testing::kMoveFile, to)) {
+    return *fault;
+  }
   std::string source;
   std::string target;
   if (const EError error = ResolveBoth(from, to, source, target); error != EError::kNone) {

@@ -3,10 +3,16 @@
 #include "platform/Shell.h"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <ftw.h>
 #include <limits.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -15,6 +21,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <atomic>
+#include <chrono>
 #include <mutex>
 
 #include "platform/DriveMap.h"
@@ -101,6 +109,82 @@ bool StartProcess(const std::string& program, const std::vector<std::string>& ar
   return QProcess::startDetached(QString::fromStdString(program), list);
 }
 
+// How long the file manager has to answer a request to show an item.
+constexpr int kFileManagerWaitMs = 10000;
+std::atomic<int> g_fileManagerWaitMs{kFileManagerWaitMs};
+
+// Waits for a started child to end, at most until `deadline`; its wait status, or nothing
+// when it is still running.
+std::optional<int> WaitForChild(pid_t pid, std::chrono::steady_clock::time_point deadline) {
+  // Called through syscall(): the C library of Debian 12 declares pidfd_open for C only.
+  const int pidfd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+  while (true) {
+    int status = 0;
+    const pid_t ended = waitpid(pid, &status, WNOHANG);
+    if (ended == pid) {
+      if (pidfd >= 0) {
+        close(pidfd);
+      }
+      return status;
+    }
+    if (ended < 0 && errno != EINTR) {
+      break;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) {
+      break;
+    }
+    // The process descriptor tells when the child ends; without one, look again shortly.
+    pollfd ready{pidfd, POLLIN, 0};
+    poll(pidfd >= 0 ? &ready : nullptr, pidfd >= 0 ? 1 : 0,
+         static_cast<int>(pidfd >= 0 ? left.count() : std::min<int64_t>(left.count(), 20)));
+  }
+  if (pidfd >= 0) {
+    close(pidfd);
+  }
+  return std::nullopt;
+}
+
+// Runs a program (its output discarded) and waits for it, at most `timeoutMs`; its exit
+// code, or nothing when it could not start, did not end in time (it is then ended) or was
+// ended by a signal.
+std::optional<int> RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                              int timeoutMs) {
+  std::vector<std::string> texts{program};
+  texts.insert(texts.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& text : texts) {
+    argv.push_back(text.data());
+  }
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    posix_spawn_file_actions_addopen(&actions, fd, "/dev/null",
+                                     fd == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0);
+  }
+  pid_t pid = -1;
+  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) {
+    return std::nullopt;
+  }
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  std::optional<int> status = WaitForChild(pid, deadline);
+  if (!status) {
+    kill(pid, SIGKILL);
+    int ignored = 0;
+    while (waitpid(pid, &ignored, 0) < 0 && errno == EINTR) {
+    }
+    return std::nullopt;
+  }
+  if (!WIFEXITED(*status)) {
+    return std::nullopt;
+  }
+  return WEXITSTATUS(*status);
+}
+
 std::optional<std::string> FindProgram(const std::string& name) {
   const QString found = QStandardPaths::findExecutable(QString::fromStdString(name));
   if (found.isEmpty()) {
@@ -154,16 +238,22 @@ int OpenFolder(const std::string& posixFolder) {
 }
 
 // Shows an item selected in its folder where the file manager offers that, else opens the
-// folder.
+// folder. The request counts as done only once the file manager has answered it: with none on
+// the bus, or one that does not answer in time, the folder is opened instead.
 int ShowItem(const std::string& posixPath) {
   const auto sender = FindProgram("dbus-send");
   if (sender && !qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty()) {
     const std::string uri =
         QUrl::fromLocalFile(QString::fromStdString(posixPath)).toEncoded().toStdString();
-    if (StartProcess(*sender,
-                     {"--session", "--dest=org.freedesktop.FileManager1", "--type=method_call",
-                      "/org/freedesktop/FileManager1", "org.freedesktop.FileManager1.ShowItems",
-                      "array:string:" + uri, "string:"})) {
+    const int waitMs = g_fileManagerWaitMs.load();
+    const std::optional<int> answered =
+        RunAndWait(*sender,
+                   {"--session", "--print-reply", "--reply-timeout=" + std::to_string(waitMs),
+                    "--dest=org.freedesktop.FileManager1", "--type=method_call",
+                    "/org/freedesktop/FileManager1", "org.freedesktop.FileManager1.ShowItems",
+                    "array:string:" + uri, "string:"},
+                   waitMs + 1000);
+    if (answered == 0) {
       return kShellOk;
     }
   }
@@ -321,6 +411,10 @@ EError ShellDelete(std::string_view path, bool recycle) {
 void SetProcessStarter(ProcessStarter starter) {
   std::lock_guard lock(StarterMutex());
   Starter() = std::move(starter);
+}
+
+void SetFileManagerWait(int milliseconds) {
+  g_fileManagerWaitMs = milliseconds > 0 ? milliseconds : kFileManagerWaitMs;
 }
 
 std::vector<std::string> SplitCommandLine(std::string_view commandLine) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <future>
 #include <mutex>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -92,9 +93,16 @@ class CTestJob : public CThreadJob {
   using CThreadJob::CheckPoint;
   CMessageTarget* Target() const { return m_notifyWnd; }
   int32_t Param() const { return m_param; }
+  // Stands for the job's end after a failure; set before Start.
+  std::function<void(const std::string&)> onFailure;
 
  protected:
   int32_t Run() override { return m_body(*this); }
+  void EndAfterFailure(const std::string& reason) override {
+    if (onFailure) {
+      onFailure(reason);
+    }
+  }
 
  private:
   Body m_body;
@@ -173,6 +181,39 @@ TEST(ThreadJobRun, AnEscapingExceptionBecomesAFailedResult) {
   const auto lines = GetDebugMessages();
   EXPECT_NE(std::find(lines.begin(), lines.end(), "A job failed: disk gone"), lines.end());
   EXPECT_NE(std::find(lines.begin(), lines.end(), "A job failed."), lines.end());
+}
+
+TEST(ThreadJobRun, AJobThatFailedEndsItsRunOnItsWorker) {
+  std::vector<std::string> reasons;
+  std::vector<std::thread::id> threads;
+  const auto runToEnd = [&](CTestJob::Body body) {
+    CTestJob job(std::move(body));
+    job.onFailure = [&](const std::string& reason) {
+      reasons.push_back(reason);
+      threads.push_back(std::this_thread::get_id());
+    };
+    EXPECT_TRUE(job.Start(nullptr, 0));
+    job.WaitForRuns();
+    return job.Result();
+  };
+  EXPECT_EQ(runToEnd([](CTestJob&) -> int32_t { throw std::runtime_error("disk gone"); }), -1);
+  EXPECT_EQ(runToEnd([](CTestJob&) -> int32_t { throw 7; }), -1);
+  EXPECT_EQ(runToEnd([](CTestJob&) -> int32_t { throw std::bad_alloc(); }), -1);
+  EXPECT_EQ(runToEnd([](CTestJob&) { return 3; }), 3);  // a run that returns ends itself
+  EXPECT_EQ(reasons, (std::vector<std::string>{
+                         "disk gone", "unknown failure",
+                         "Out of memory.  Please close another program and try again."}));
+  EXPECT_EQ(std::count(threads.begin(), threads.end(), std::this_thread::get_id()), 0);
+
+  // An end that fails in turn is written down; the program goes on.
+  ClearDebugMessages();
+  CTestJob job([](CTestJob&) -> int32_t { throw 1; });
+  job.onFailure = [](const std::string&) { throw 2; };
+  ASSERT_TRUE(job.Start(nullptr, 0));
+  job.WaitForRuns();
+  const auto lines = GetDebugMessages();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "A job that failed could not report its end."),
+            lines.end());
 }
 
 TEST(ThreadJobLock, RunsOfTwoJobsNeverOverlap) {

@@ -6,6 +6,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <chrono>
 #include <string>
 
+#include "tests/platform/PlatformTestUtil.h"
 #include "tests/support/TestSandbox.h"
 
 extern char** environ;
@@ -21,6 +23,7 @@ extern char** environ;
 namespace {
 
 using namespace platform;
+using platform_test::CEnvGuard;
 using testing_support::CTestSandbox;
 
 constexpr auto kPatience = std::chrono::seconds(20);
@@ -194,6 +197,65 @@ TEST(InstanceLock, ALockLeftByADeadProcessIsTakenOver) {
   CInstanceLock mine;
   EXPECT_EQ(mine.TryAcquire(kName), CInstanceLock::EResult::kHeldElsewhere);
   EXPECT_TRUE(second.Finish());
+}
+
+// The mode bits of a folder, or -1 when it is no folder of its own (a link counts as none).
+int FolderMode(const std::string& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    return -1;
+  }
+  return static_cast<int>(info.st_mode & 07777);
+}
+
+TEST(InstanceLock, TheLockLivesOnlyInAFolderNoOtherUserCanReach) {
+  CTestSandbox sandbox;
+  const std::string tmp = sandbox.Root() + "/tmp";
+  testing_support::MakeFolders(tmp);
+  CEnvGuard temporary("TMPDIR", tmp);
+  const std::string fallback = tmp + "/brevant-" + std::to_string(getuid());
+  {
+    // A runtime folder that others may write to is passed over for a private folder.
+    ASSERT_EQ(chmod((sandbox.Root() + "/runtime").c_str(), 0777), 0);
+    CInstanceLock lock;
+    ASSERT_EQ(lock.TryAcquire(kName), CInstanceLock::EResult::kAcquired);
+    EXPECT_EQ(FolderMode(fallback), 0700);
+    EXPECT_EQ(CInstanceLock::LockFilePath(kName), fallback + "/" + kName + ".lock");
+    EXPECT_TRUE(testing_support::Exists(CInstanceLock::LockFilePath(kName)));
+  }
+  CEnvGuard noRuntime("XDG_RUNTIME_DIR", std::nullopt);
+  ASSERT_EQ(rmdir(fallback.c_str()), 0);
+  const auto refused = [&](const char* what) {
+    CInstanceLock lock;
+    EXPECT_EQ(lock.TryAcquire(kName), CInstanceLock::EResult::kFailed) << what;
+    EXPECT_FALSE(lock.IsHeld()) << what;
+    EXPECT_EQ(CInstanceLock::LockFilePath(kName), "") << what;
+  };
+  // Made beforehand by someone else for everybody to write in: not used, not changed.
+  ASSERT_EQ(mkdir(fallback.c_str(), 0700), 0);
+  ASSERT_EQ(chmod(fallback.c_str(), 0777), 0);
+  refused("a folder others may write to");
+  EXPECT_EQ(FolderMode(fallback), 0777);
+  EXPECT_FALSE(testing_support::Exists(fallback + "/" + kName + ".lock"));
+  ASSERT_EQ(rmdir(fallback.c_str()), 0);
+  // A link at the folder's name leads wherever its maker chose.
+  const std::string elsewhere = sandbox.Root() + "/elsewhere";
+  ASSERT_EQ(mkdir(elsewhere.c_str(), 0700), 0);
+  ASSERT_EQ(symlink(elsewhere.c_str(), fallback.c_str()), 0);
+  refused("a link");
+  EXPECT_FALSE(testing_support::Exists(elsewhere + "/" + kName + ".lock"));
+  ASSERT_EQ(unlink(fallback.c_str()), 0);
+  if (getuid() == 0) {
+    // Only root can give a folder to another user.
+    ASSERT_EQ(mkdir(fallback.c_str(), 0700), 0);
+    ASSERT_EQ(chown(fallback.c_str(), 65534, 65534), 0);
+    refused("another user's folder");
+    ASSERT_EQ(rmdir(fallback.c_str()), 0);
+  }
+  // Made by the program itself, private.
+  CInstanceLock lock;
+  ASSERT_EQ(lock.TryAcquire(kName), CInstanceLock::EResult::kAcquired);
+  EXPECT_EQ(FolderMode(fallback), 0700);
 }
 
 }  // namespace

@@ -213,14 +213,6 @@ TEST(Shell, StartsProgramsFileManagerAndWebAddresses) {
   EXPECT_EQ(ShellExecute("open", "explorer.exe", "/e,C:\\a"), kShellOk);
   EXPECT_EQ(desktop.TakeStart().arguments, (std::vector<std::string>{"file://" + c + "/a"}));
   EXPECT_EQ(ShellExecute("open", "explorer", "/select,C:\\a\\gone.txt"), kShellFileNotFound);
-  if (access("/usr/bin/dbus-send", X_OK) == 0) {
-    CEnvGuard bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-    EXPECT_EQ(ShellExecute("open", "explorer", "/select,\"C:\\a\\b.txt\""), kShellOk);
-    start = desktop.TakeStart();
-    EXPECT_NE(std::find(start.arguments.begin(), start.arguments.end(),
-                        "array:string:file://" + c + "/a/b.txt"),
-              start.arguments.end());
-  }
 
   EXPECT_EQ(ShellExecute("open", "https://example.org/a?b=1&c=2", ""), kShellOk);
   start = desktop.TakeStart();
@@ -261,6 +253,57 @@ TEST(Shell, ResolvesShortcutsAndNamesTypes) {
   EXPECT_EQ(GetFileTypeName("C:\\x\\Photo.PNG"), "PNG image");
   EXPECT_EQ(GetFileTypeName("data.xyz"), "XYZ File");
   EXPECT_EQ(GetFileTypeName("C:\\dir.v2\\noextension"), "File");
+}
+
+// "Show the item selected" asks the file manager over the session bus through dbus-send; a
+// stand-in for it on the search path answers as the test says.
+TEST(Shell, ShowsAnItemSelectedOnlyWhenTheFileManagerAnswers) {
+  CTestSandbox sandbox;
+  CLaunchDesktop desktop(sandbox);
+  const std::string c = sandbox.CRoot();
+  testing_support::BuildTree(c, {{"a/b.txt", "b"}});
+  const std::string bin = sandbox.Root() + "/bin";
+  const std::string asked = sandbox.Root() + "/asked";
+  const std::string never = sandbox.Root() + "/never";
+  ASSERT_EQ(mkfifo(never.c_str(), 0600), 0);
+  testing_support::MakeFolders(bin);
+  CEnvGuard path("PATH", bin);
+  CEnvGuard bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + sandbox.Root() + "/bus");
+  struct SWait {
+    SWait() { SetFileManagerWait(300); }
+    ~SWait() { SetFileManagerWait(0); }
+  } shortWait;
+  const auto fileManager = [&](const std::string& body) {
+    testing_support::WriteFile(
+        bin + "/dbus-send",
+        "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '" + asked + "'\n" + body + "\n");
+    ASSERT_EQ(chmod((bin + "/dbus-send").c_str(), 0755), 0);
+  };
+  const auto showSelected = [] {
+    return ShellExecute("open", "explorer", "/n,/select,\"C:\\a\\b.txt\"");
+  };
+
+  fileManager("exit 0");
+  EXPECT_EQ(showSelected(), kShellOk);
+  EXPECT_TRUE(desktop.NothingStarted());
+  const std::string request = testing_support::ReadFile(asked);
+  EXPECT_NE(request.find("\n--print-reply\n"), std::string::npos) << request;
+  EXPECT_NE(request.find("\narray:string:file://" + c + "/a/b.txt\n"), std::string::npos)
+      << request;
+
+  // No file manager on the bus: its folder is opened instead.
+  fileManager("exit 1");
+  EXPECT_EQ(showSelected(), kShellOk);
+  auto start = desktop.TakeStart();
+  EXPECT_EQ(start.program, "brevant-test-files");
+  EXPECT_EQ(start.arguments, (std::vector<std::string>{"file://" + c + "/a"}));
+
+  // One that never answers is given up on.
+  fileManager("read line < '" + never + "'");
+  EXPECT_EQ(showSelected(), kShellOk);
+  start = desktop.TakeStart();
+  EXPECT_EQ(start.program, "brevant-test-files");
+  EXPECT_EQ(start.arguments, (std::vector<std::string>{"file://" + c + "/a"}));
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 namespace {
 
 using namespace platform;
@@ -31,6 +34,45 @@ TEST(TextUtil, ConvertsSingleByteAndWideTexts) {
   const std::string text = "A\xC3\xA9\xF0\x9F\x98\x80";
   EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(text)), text);
   EXPECT_EQ(Utf8ToUtf16(text).size(), 4u);
+}
+
+TEST(TextUtil, FormatCutsTextsBetweenCharacters) {
+  const std::string e = "\xC3\xA9";              // é, two bytes
+  const std::string euro = "\xE2\x82\xAC";       // €, three bytes
+  const std::string smile = "\xF0\x9F\x98\x80";  // four bytes
+  // A path whose 259-byte cut falls inside its last character loses that character whole.
+  const std::string path = "C:\\" + std::string(255, 'a') + e + "\\b.txt";
+  const std::string cut = Format("\"%.259s\"", path.c_str());
+  EXPECT_EQ(cut, "\"C:\\" + std::string(255, 'a') + "\"");
+  EXPECT_TRUE(IsValidUtf8(cut));
+  // Every cut of a text of wide characters ends between two of them.
+  const std::string wide = "x" + euro + smile + e + euro;
+  for (int precision = 0; precision <= static_cast<int>(wide.size()); ++precision) {
+    const std::string shown = Format("%.*s", precision, wide.c_str());
+    EXPECT_EQ(shown, std::string(CutUtf8(wide, static_cast<size_t>(precision)))) << precision;
+  }
+  // Two cut texts in one message, each on its own.
+  EXPECT_EQ(Format("\"%.3s\" resolves to \"%.4s\".", ("ab" + e).c_str(), ("a" + smile).c_str()),
+            "\"ab\" resolves to \"a\".");
+  // A width still pads the cut text.
+  EXPECT_EQ(Format("[%-6.4s][%6.4s]", ("ab" + euro).c_str(), ("ab" + euro).c_str()),
+            "[ab    ][    ab]");
+  // A byte that is no UTF-8 (from an older single-byte name) inside the cut stays.
+  EXPECT_EQ(Format("%.4s",
+                   "a\xE9"
+                   "bcd"),
+            "a\xE9"
+            "bc");
+}
+
+TEST(TextUtil, FormatWithACutTextKeepsEveryOtherConversion) {
+  char expected[256];
+  std::snprintf(expected, sizeof expected, "%d|%5.2f|%lld|%zu|%%|%x|%c|%-4s|%03u|%ld|%g", -7,
+                3.14159, 123456789012LL, static_cast<size_t>(42), 255u, 'q', "ab", 5u, -9L, 0.5);
+  EXPECT_EQ(Format("%d|%5.2f|%lld|%zu|%%|%x|%c|%-4s|%03u|%ld|%g|%.2s", -7, 3.14159, 123456789012LL,
+                   static_cast<size_t>(42), 255u, 'q', "ab", 5u, -9L, 0.5, "xyz"),
+            std::string(expected) + "|xy");
+  EXPECT_EQ(Format("%*d|%.*s|%s", 4, 7, 2, "abc", "end"), "   7|ab|end");
 }
 
 }  // namespace

@@ -258,4 +258,38 @@ TEST_F(ProfileListTest, ReadingReplacesEverythingAndLoadsTheStoredSelection) {
   EXPECT_EQ(m_profiles.History().Names(), (Names{"(default)"}));
 }
 
+TEST_F(ProfileListTest, NamesCutAtABlankStillFindEachOtherAfterSavingAndReading) {
+  Start({"Mail"});
+  // Cut to their lengths, both names would end in a blank.
+  const std::string longName = std::string(49, 'p') + " and more";
+  ASSERT_TRUE(m_profiles.AddProfile(longName, std::nullopt, false, true));
+  const std::string profileName = m_profiles.CurrentName();
+  EXPECT_EQ(profileName, std::string(49, 'p'));
+  ASSERT_TRUE(m_queues.Add("Nightly photos backup and more", {profileName, "Mail"}));
+  EXPECT_EQ(m_queues.At(0).name, "Nightly photos backup");
+
+  SDataFileContents contents;
+  m_profiles.WriteTo(contents);
+  m_queues.WriteTo(contents);
+  const auto readBack = [this](const SDataFileContents& written) {
+    SDataFileContents read;
+    EXPECT_EQ(DecodeDataFile(EncodeDataFile(written), read), EDecodeResult::kRead);
+    m_profiles.ReadFrom(read);
+    m_queues.ReadFrom(read);
+    ASSERT_EQ(m_queues.Count(), 1u);
+    for (const std::string& name : m_queues.At(0).queue.Names()) {
+      EXPECT_TRUE(m_profiles.SelectByName(name)) << "\"" << name << "\"";
+    }
+  };
+  readBack(contents);
+  EXPECT_EQ(m_queues.Find("Nightly photos backup"), 0);
+
+  // A file saved while cut names kept their blank: the queue still finds its profile.
+  contents.profiles[1].name = std::string(49, 'p') + " ";
+  contents.queues[0].profiles[0] = std::string(49, 'p') + " ";
+  contents.queues[0].name = "Nightly photos backup ";
+  readBack(contents);
+  EXPECT_EQ(m_queues.At(0).queue.Names(), (Names{std::string(49, 'p'), "Mail"}));
+}
+
 }  // namespace

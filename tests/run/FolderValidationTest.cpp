@@ -148,6 +148,11 @@ TEST_F(FolderValidation, TheSourceMustBeAnExistingFolder) {
   EXPECT_EQ(Refusal("C:\\src", "C:\\file.txt"),
             "\"C:\\file.txt\" is not a valid folder path.  Please enter a valid path and try "
             "again.");
+  // A path too long to show whole is cut between two characters, never inside one.
+  const std::string longName = std::string(255, 'a') + "\xC3\xA9";  // ends in "é"
+  EXPECT_EQ(Refusal("C:\\" + longName + "\\x", "D:\\backup"),
+            "\"C:\\" + std::string(255, 'a') +
+                "\" is not a valid folder path.  Please enter a valid path and try again.");
 }
 
 TEST_F(FolderValidation, FoldersThatDifferOnlyInCaseAreTheSame) {
