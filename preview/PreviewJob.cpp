@@ -104,8 +104,7 @@ void CPreviewJob::EndAfterFailure(const std::string& reason) {
   // A walk cut short is a stopped walk, never a complete list; what it still held is dropped.
   SetStop(1);
   m_pending.reset();
-  m_outbox.clear();
-  m_outboxFolders = 0;
+  m_batcher.Restart(nullptr);
   m_setup.search.reset();
   m_setup.filter.reset();
   if (m_setup.prompter != nullptr) {
