@@ -169,9 +169,9 @@ void CMainCommands::Copy() {
       return;
     }
     m_copyMode = m_copy.CopyMode();
-    m_view.OpenCopyProgress(previewed ? std::string()
-                                      : (m_copyMode == kCopyTreeOnly ? kGatheringFolders
-                                                                     : kGatheringFiles));
+    m_view.OpenCopyProgress(
+        previewed ? std::string()
+                  : (m_copyMode == kCopyTreeOnly ? kGatheringFolders : kGatheringFiles));
     RefreshCounts();
   } catch (const std::bad_alloc&) {
     EndCopy();
@@ -341,8 +341,8 @@ void CMainCommands::StopJobs() {
 
 bool CMainCommands::AskToClose() {
   const bool running = JobRunning();
-  const bool unsaved = m_previewedNotCopied &&
-                       (m_preview.Job().Files() > 0 || m_preview.Job().Folders() > 0);
+  const bool unsaved =
+      m_previewedNotCopied && (m_preview.Job().Files() > 0 || m_preview.Job().Folders() > 0);
   if (!running && !unsaved) {
     return true;
   }
@@ -364,6 +364,11 @@ bool CMainCommands::RequestClose() {
     return false;
   }
   m_closing = true;
-  return m_deferredClose.Request(JobRunning(), [this] { m_view.CloseNow(); },
-                                 [this] { StopJobs(); });
+  if (!JobRunning()) {
+    return true;  // the caller closes
+  }
+  // The run must end first: it is asked to stop, and the window closes at its done message.
+  m_deferredClose.Request(
+      true, [this] { m_view.CloseNow(); }, [this] { StopJobs(); });
+  return false;
 }

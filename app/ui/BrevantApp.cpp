@@ -11,6 +11,9 @@
 #include "core/Prompter.h"
 #include "platform/OptionStore.h"
 
+CBrevantApp::CBrevantApp(CPrompter& prompter)
+    : m_prompter(prompter), m_folderSource(m_desktopFolders) {}
+
 CBrevantApp::CBrevantApp(CPrompter& prompter, const CUserFolderSource& folders)
     : m_prompter(prompter), m_folderSource(folders) {}
 

@@ -11,12 +11,15 @@ class CPrompter;
 // the whole run.
 class CBrevantApp {
  public:
-  explicit CBrevantApp(CPrompter& prompter, const CUserFolderSource& folders = CUserFolderSource());
+  // The folders come from the desktop, or from `folders`, which must outlive the object.
+  explicit CBrevantApp(CPrompter& prompter);
+  CBrevantApp(CPrompter& prompter, const CUserFolderSource& folders);
   // Runs the start-up sequence and the main window; the result is the process's exit code.
   int Run();
 
  private:
   CPrompter& m_prompter;
+  CUserFolderSource m_desktopFolders;
   const CUserFolderSource& m_folderSource;
   CSingleInstance m_instance;
 };
