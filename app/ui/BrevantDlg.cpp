@@ -58,8 +58,8 @@ SWorkArea WorkArea(const QWidget* window) {
 
 }  // namespace
 
-CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter,
-                         SProgramOptions& options, QWidget* parent)
+CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProgramOptions& options,
+                         QWidget* parent)
     : QDialog(parent),
       m_folders(folders),
       m_dataFilePath(::DataFilePath(folders)),
@@ -75,10 +75,11 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter,
   // The lists show their entries in the rules' orders: tagged entries by tag, then text.
   m_sheet->SetListOrders({CStringANOrderTag(), CStringANOrderTag(), CStringANOrder()});
   m_data = std::make_unique<CProgramData>(m_dataFilePath, *m_sheet, prompter);
-  m_target = new CQtMessageTarget([this](CMessage& message) { return m_commands->Handle(message); },
-                                  this);
-  m_commands = std::make_unique<CMainCommands>(static_cast<CMainView&>(*this), prompter, m_errorWindow, options, *m_sheet,
-                                               m_data->Profiles(), *m_target);
+  m_target =
+      new CQtMessageTarget([this](CMessage& message) { return m_commands->Handle(message); }, this);
+  m_commands =
+      std::make_unique<CMainCommands>(static_cast<CMainView&>(*this), prompter, m_errorWindow,
+                                      options, *m_sheet, m_data->Profiles(), *m_target);
   m_previewList = new CPreviewListDlg(m_commands->List(), this);
   BuildControls();
   m_data->Profiles().SetOnCurrentChanged([this] {
@@ -112,7 +113,8 @@ void CBrevantDlg::BuildControls() {
   m_status = new QLabel(this);
   m_status->setObjectName(QStringLiteral("statusLine"));
   m_status->setTextFormat(Qt::PlainText);
-  m_status->setAccessibleName(QStringLiteral("Status"));
+  // A label is read by its text: the folder walked, and the counts, not a fixed name.
+  m_status->setAccessibleDescription(QStringLiteral("Status line"));
   m_status->setMinimumWidth(1);
   m_showPreviewList = new QCheckBox(QStringLiteral("&Show the preview list."), this);
   m_showPreviewList->setObjectName(QStringLiteral("showPreviewList"));
@@ -120,7 +122,7 @@ void CBrevantDlg::BuildControls() {
   m_counts->setObjectName(QStringLiteral("countsLine"));
   m_counts->setTextFormat(Qt::PlainText);
   m_counts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  m_counts->setAccessibleName(QStringLiteral("Counts"));
+  m_counts->setAccessibleDescription(QStringLiteral("Counts line"));
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(m_preview);
@@ -328,8 +330,8 @@ bool CBrevantDlg::ShowDetectedMoves(CMoveDetect& detect) {
   const std::string question =
       format.FormatCount(static_cast<int32_t>(count)) + " file" + (count == 1 ? "" : "s") +
       " may have been moved or renamed in the source.  Do you want to move " +
-      (count == 1 ? "its destination copy" : "their destination copies") +
-      " instead of copying " + (count == 1 ? "it" : "them") + " again?";
+      (count == 1 ? "its destination copy" : "their destination copies") + " instead of copying " +
+      (count == 1 ? "it" : "them") + " again?";
   if (!m_prompter.AskYesNo(question, EAnswer::kNo, "Detected Possible File Moves")) {
     return false;
   }

@@ -3,6 +3,7 @@
 #include "core/ui/Widgets.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -35,9 +36,18 @@ QString AccessibleText(const QString& caption) {
 
 void SetLabelFor(QLabel* label, QWidget* control) {
   label->setBuddy(control);
+  // Views take no name from a buddy, and a combo box is read by its current choice; both are
+  // named outright, a combo box's drop-down list too.
   if (qobject_cast<QAbstractItemView*>(control) != nullptr) {
     control->setAccessibleName(AccessibleText(label->text()));
+  } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    NameComboBox(combo, AccessibleText(label->text()));
   }
+}
+
+void NameComboBox(QComboBox* combo, const QString& name) {
+  combo->setAccessibleName(name);
+  combo->view()->setAccessibleName(name);
 }
 
 void SetUpRowList(QTableView* view) {

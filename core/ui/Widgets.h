@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAbstractItemView;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -20,6 +21,10 @@ QPushButton* MakeButton(const QString& caption, const char* objectName, QWidget*
 // reads the label's text as the control's name. (Views do not take their name from a buddy
 // label, so they are given it outright.)
 void SetLabelFor(QLabel* label, QWidget* control);
+
+// Names a combo box and its drop-down list for a screen reader (one without a label of its
+// own, such as the unit beside a number).
+void NameComboBox(QComboBox* combo, const QString& name);
 
 // The text a screen reader reads for a caption: without the access-key marks.
 QString AccessibleText(const QString& caption);

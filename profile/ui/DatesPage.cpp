@@ -14,6 +14,7 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
+#include "core/ui/Widgets.h"
 #include "profile/PageTexts.h"
 
 namespace {
@@ -77,7 +78,7 @@ CDatesPage::CDatesPage(QWidget* parent) : CSettingsPage("datesPage", parent) {
   m_count->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 2);
   m_unit = new QComboBox(this);
   m_unit->setObjectName(QStringLiteral("recentUnit"));
-  m_unit->setAccessibleName(QStringLiteral("Unit"));
+  NameComboBox(m_unit, QStringLiteral("Unit of the span"));
   for (const std::string_view unit : DateUnitTexts()) {
     m_unit->addItem(Qs(unit));
   }

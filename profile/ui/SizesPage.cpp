@@ -92,7 +92,7 @@ CSizesPage::SBound CSizesPage::MakeBound(const char* caption, const char* checkN
                               fontMetrics().averageCharWidth() * 2);
   bound.unit = new QComboBox(this);
   bound.unit->setObjectName(QString::fromLatin1(unitName));
-  bound.unit->setAccessibleName(name + QStringLiteral(" unit"));
+  NameComboBox(bound.unit, name + QStringLiteral(" unit"));
   for (const std::string_view unit : SizeUnitTexts()) {
     bound.unit->addItem(Qs(unit));
   }

@@ -11,6 +11,7 @@
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -110,6 +111,15 @@ bool IsInnerPart(QWidget* widget) {
          widget->parentWidget()->inherits("QAbstractScrollArea");
 }
 
+bool HasBuddyLabel(QWidget* window, QWidget* control) {
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    if (label->buddy() == control) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 QStringList UnnamedControls(QWidget* window) {
@@ -119,7 +129,14 @@ QStringList UnnamedControls(QWidget* window) {
       continue;
     }
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+    QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+    // On Linux a combo box is read by its current choice and named through its label (or
+    // its own name); its drop-down list needs a name of its own.
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      const bool labelled = combo->accessibleName().size() > 0 || HasBuddyLabel(window, combo);
+      name = labelled && !combo->view()->accessibleName().isEmpty() ? combo->currentText() + "."
+                                                                    : QString();
+    }
     if (name.trimmed().isEmpty()) {
       unnamed << QStringLiteral("%1 %2").arg(QString::fromLatin1(widget->metaObject()->className()),
                                              widget->objectName());
