@@ -10,10 +10,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/MainCommands.h"
 #include "app/ProgramData.h"
+#include "app/ui/MainMenu.h"
 #include "app/ui/OptionsDlg.h"
 #include "core/OptionPages.h"
 #include "copy/ui/CopyProgressDlg.h"
@@ -124,11 +126,14 @@ void CBrevantDlg::BuildControls() {
   m_counts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_counts->setAccessibleDescription(QStringLiteral("Counts line"));
 
+  m_menu = new CMainMenu(this);
+  BuildMenu();
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(m_preview);
   buttons->addWidget(m_copy);
   buttons->addWidget(m_optionsButton);
   buttons->addStretch();
+  buttons->addWidget(m_menu->Button());
   buttons->addWidget(m_close);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(m_showPreviewList);
@@ -140,7 +145,12 @@ void CBrevantDlg::BuildControls() {
   layout->addWidget(m_status);
   layout->addLayout(bottom);
 
-  connect(m_preview, &QPushButton::clicked, this, [this] { m_commands->Preview(); });
+  connect(m_preview, &QPushButton::clicked, this, [this] {
+    // The page being shown is checked first, as leaving it would be (a Stop needs no check).
+    if (m_commands->JobRunning() || m_sheet->LeaveCurrentPage()) {
+      m_commands->Preview();
+    }
+  });
   connect(m_copy, &QPushButton::clicked, this, [this] {
     if (m_sheet->LeaveCurrentPage()) {
       m_commands->Copy();
@@ -153,6 +163,19 @@ void CBrevantDlg::BuildControls() {
     const QSignalBlocker quiet(m_showPreviewList);
     m_showPreviewList->setChecked(shown);
   });
+}
+
+void CBrevantDlg::BuildMenu() {
+  const auto idle = [this] { return !m_commands->JobRunning(); };
+  m_menu->Add(QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
+}
+
+void CBrevantDlg::CopyConfirmed() {
+  const std::string question = "Copy the files selected by this profile?\n" +
+                               m_data->Profiles().CurrentName();
+  if (m_prompter.AskYesNo(question, EAnswer::kYes) && m_sheet->LeaveCurrentPage()) {
+    m_commands->Copy();
+  }
 }
 
 void CBrevantDlg::Start() {

@@ -13,6 +13,7 @@
 #include "profile/DataFolders.h"
 
 class CCopyProgressDlg;
+class CMainMenu;
 class CMainCommands;
 class CPreviewListDlg;
 class CProfilesPage;
@@ -69,6 +70,9 @@ class CBrevantDlg : public QDialog, private CMainView {
   void CloseNow() override;
 
   void BuildControls();
+  // The menu of tools and exports; each command is one entry here.
+  void BuildMenu();
+  void CopyConfirmed();
   void ShowOptions();
   void PlaceWindows();
   void SaveAtExit();
@@ -90,6 +94,7 @@ class CBrevantDlg : public QDialog, private CMainView {
   QLabel* m_status = nullptr;
   QLabel* m_counts = nullptr;
   QCheckBox* m_showPreviewList = nullptr;
+  CMainMenu* m_menu = nullptr;
   CPreviewListDlg* m_previewList = nullptr;
   QPointer<CCopyProgressDlg> m_progress;
 
