@@ -200,6 +200,9 @@ class ProfilesQueuesGuiTest : public QObject {
       auto results = AnswerModal<CCopyResultsDlg>([&](CCopyResultsDlg* dialog) {
         reported = true;
         QCOMPARE(Child<QLineEdit>(dialog, "files")->text(), QStringLiteral("3"));
+        // No profile can be switched while the run is still on.
+        QVERIFY(!Child<QWidget>(window, "profilesPage")->isEnabled());
+        QVERIFY(!Child<QWidget>(window, "queuesPage")->isEnabled());
         dialog->reject();
       });
       prompter.Clear();
@@ -210,6 +213,7 @@ class ProfilesQueuesGuiTest : public QObject {
       QCOMPARE(ReadFile("/d/work/plan.txt"), QStringLiteral("plan"));
       QCOMPARE(ReadFile("/d/backup/trip/b.jpg"), QStringLiteral("bb"));
       QCOMPARE(window->windowTitle(), QStringLiteral("Holiday - Brevant"));
+      QVERIFY(Child<QWidget>(window, "queuesPage")->isEnabled());
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
     });
   }
@@ -283,6 +287,7 @@ class ProfilesQueuesGuiTest : public QObject {
       // Pressed again on the backup profile, it finds the restore profile made before.
       prompter.AddAnswer(EAnswer::kNo);
       Choose(Child<QComboBox>(window, "profileNames"), "Backup Photos");
+      QCOMPARE(list->rowCount(), 0);  // another profile: the preview is gone
       QTest::mouseClick(Child<QPushButton>(window, "restoreProfileButton"), Qt::LeftButton);
       QCOMPARE(prompter.Texts().back(),
                std::string("A restore profile for \"Backup Photos\" exists.  Preview it?"));
