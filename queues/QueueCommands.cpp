@@ -17,9 +17,15 @@ std::vector<std::string> CQueueCommands::Sequence() const {
                        : std::vector<std::string>();
 }
 
+std::string CQueueCommands::SelectedName() const {
+  const int selected = m_queues.Selected();
+  return selected >= 0 ? m_queues.At(static_cast<size_t>(selected)).name : std::string();
+}
+
 void CQueueCommands::SetSequenceRow(int row) {
-  const int count = static_cast<int>(Sequence().size());
-  m_sequenceRow = (row >= 0 && row < count) ? row : -1;
+  m_rowNames = Sequence();
+  m_rowQueue = SelectedName();
+  m_sequenceRow = (row >= 0 && row < static_cast<int>(m_rowNames.size())) ? row : -1;
 }
 
 std::string CQueueCommands::CountText() const {
@@ -51,7 +57,7 @@ void CQueueCommands::PreviewNext() {
 
 void CQueueCommands::PreviewEntry(size_t row) {
   const std::string name = Sequence()[row];
-  m_sequenceRow = static_cast<int>(row);
+  SetSequenceRow(static_cast<int>(row));
   if (!m_profiles.SelectByName(name)) {
     m_prompter.Show(platform::Format("Could not change to profile \"%s\".\nIt may have been "
                                      "deleted or renamed.\nPress the Setup button and edit the "
@@ -127,5 +133,8 @@ void CQueueCommands::ApplySetup(const CQueueSetup& setup, std::string_view typed
 }
 
 void CQueueCommands::QueuesChanged() {
-  SetSequenceRow(m_sequenceRow);
+  // The list is filled anew when its names changed, which takes the selection with it.
+  if (SelectedName() != m_rowQueue || Sequence() != m_rowNames) {
+    m_sequenceRow = -1;
+  }
 }

@@ -52,15 +52,19 @@ class CQueueCommands {
   void ApplySetup(const CQueueSetup& setup, std::string_view typedName);
 
   // The queues changed elsewhere (a profile renamed or deleted, the data file read): the
-  // selected row stays only while it still exists.
+  // selected row stays only while the list shows the same queue with the same names.
   void QueuesChanged();
 
  private:
   void PreviewEntry(size_t row);
+  std::string SelectedName() const;
 
   CQueueList& m_queues;
   CProfileList& m_profiles;
   CPrompter& m_prompter;
   SActions m_actions;
   int m_sequenceRow = -1;
+  // The queue and names the row was selected in.
+  std::string m_rowQueue;
+  std::vector<std::string> m_rowNames;
 };

@@ -178,7 +178,18 @@ TEST_F(QueueCommandsTest, ARowThatWentWithAProfileIsNoLongerSelected) {
   m_commands.SetSequenceRow(5);
   EXPECT_EQ(m_commands.SequenceRow(), -1);
   m_commands.SetSequenceRow(1);
+  m_queues.Add("0 first", {});  // the same queue moves down a place
+  m_commands.QueuesChanged();
+  EXPECT_EQ(m_commands.SequenceRow(), 1);
   m_queues.RemoveProfile("Mail");
+  m_commands.QueuesChanged();
+  EXPECT_EQ(m_commands.SequenceRow(), -1);
+  // Another queue selected by reading the data file: its list starts without a row.
+  m_commands.SetSequenceRow(0);
+  SDataFileContents contents;
+  m_queues.WriteTo(contents);
+  contents.selectedQueue = 0;
+  m_queues.ReadFrom(contents);
   m_commands.QueuesChanged();
   EXPECT_EQ(m_commands.SequenceRow(), -1);
 }
