@@ -17,7 +17,6 @@
 
 #include "core/Prompter.h"
 #include "core/ui/Widgets.h"
-#include "platform/TextUtil.h"
 #include "profile/DataFile.h"
 #include "queues/ui/NameList.h"
 
