@@ -34,6 +34,7 @@
 #include "preview/ui/PreviewStatisticsDlg.h"
 #include "profile/ui/SettingsSheet.h"
 #include "queues/ui/ProfilesPage.h"
+#include "queues/ui/QueuesPage.h"
 #include "rules/StringOrder.h"
 
 namespace {
@@ -87,6 +88,7 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
   m_data->Profiles().SetOnCurrentChanged([this] {
     m_commands->ResetForProfile();
     m_profilesPage->Refresh();
+    m_queuesPage->Refresh();
   });
   connect(m_sheet, &CSettingsSheet::copyModeChanged, this,
           [this](int mode) { m_commands->SetCopyMode(mode); });
@@ -101,9 +103,23 @@ CBrevantDlg::~CBrevantDlg() {
   m_commands.reset();
 }
 
-void CBrevantDlg::BuildControls() {
-  m_profilesPage = new CProfilesPage(m_data->Profiles(), m_sheet);
+void CBrevantDlg::AddProfilePages() {
+  const auto preview = [this] { m_preview->click(); };
+  m_profilesPage =
+      new CProfilesPage(m_data->Profiles(), m_prompter,
+                        {preview, [this] { m_data->ShowLocation(); },
+                         [this] { m_data->SaveOnRequest(); }, [this] { m_data->LoadOnRequest(); }},
+                        m_sheet);
+  m_queuesPage = new CQueuesPage(
+      m_data->Queues(), m_data->Profiles(), m_prompter,
+      {preview, [this](CQueueComboBoxData& queue) { m_commands->CopyQueue(queue); }}, m_sheet);
   m_sheet->AddPage(m_profilesPage, QStringLiteral("Profiles"));
+  m_sheet->AddPage(m_queuesPage, QStringLiteral("Queues"));
+  connect(m_profilesPage, &CProfilesPage::profilesChanged, m_queuesPage, &CQueuesPage::Refresh);
+}
+
+void CBrevantDlg::BuildControls() {
+  AddProfilePages();
 
   m_preview = MakeButton(QStringLiteral("&Preview"), "previewButton", this);
   m_copy = MakeButton(QStringLiteral("&Copy"), "copyButton", this);
@@ -181,6 +197,7 @@ void CBrevantDlg::CopyConfirmed() {
 void CBrevantDlg::Start() {
   m_data->Load();
   m_profilesPage->Refresh();
+  m_queuesPage->Refresh();
   m_commands->ResetForProfile();
   setFixedSize(sizeHint());
   PlaceWindows();
@@ -324,6 +341,10 @@ void CBrevantDlg::SetState(EMainState state, bool strayFolders) {
 void CBrevantDlg::EnableSettings(bool enable) {
   m_sheet->EnableSettings(enable);
   m_profilesPage->setEnabled(enable);
+  m_queuesPage->setEnabled(enable);
+  if (enable) {
+    m_queuesPage->Refresh();  // Preview Next, after a preview of a queue's profile
+  }
 }
 
 void CBrevantDlg::SetFolderTexts(const std::string& source, const std::string& destination) {

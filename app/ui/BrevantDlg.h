@@ -20,6 +20,7 @@ class CProfilesPage;
 class CProgramData;
 class CPrompter;
 class CQtMessageTarget;
+class CQueuesPage;
 class CSettingsSheet;
 class QCheckBox;
 class QLabel;
@@ -70,6 +71,8 @@ class CBrevantDlg : public QDialog, private CMainView {
   void CloseNow() override;
 
   void BuildControls();
+  // The Profiles and Queues pages, after the sheet's own.
+  void AddProfilePages();
   // The menu of tools and exports; each command is one entry here.
   void BuildMenu();
   void CopyConfirmed();
@@ -87,6 +90,7 @@ class CBrevantDlg : public QDialog, private CMainView {
 
   CSettingsSheet* m_sheet = nullptr;
   CProfilesPage* m_profilesPage = nullptr;
+  CQueuesPage* m_queuesPage = nullptr;
   QPushButton* m_preview = nullptr;
   QPushButton* m_copy = nullptr;
   QPushButton* m_optionsButton = nullptr;
