@@ -2,9 +2,9 @@
 // Copyright (C) 2026 Brevant developers
 #include "copy/AttributeWorker.h"
 
-#include "rules/Filter.h"
+#include "platform/FileInfo.h"
 
-CAttributeWorker::CAttributeWorker(const CFilter& filter) : m_filter(filter) {
+CAttributeWorker::CAttributeWorker() {
   m_thread = std::thread([this] { Work(); });
 }
 
@@ -17,10 +17,10 @@ CAttributeWorker::~CAttributeWorker() {
   m_thread.join();
 }
 
-void CAttributeWorker::Add(std::string source, std::string destination) {
+void CAttributeWorker::Add(std::string destination, uint32_t attributes) {
   std::unique_lock lock(m_mutex);
   m_changed.wait(lock, [this] { return m_files.size() < kHeld; });
-  m_files.emplace_back(std::move(source), std::move(destination));
+  m_files.emplace_back(std::move(destination), attributes);
   // Woken for a handful at a time: waking the thread for every small file costs more than
   // the work it takes over.
   const bool wake = m_files.size() == kWakeAt;
@@ -49,13 +49,13 @@ void CAttributeWorker::Work() {
       return;  // ending, with nothing left to do
     }
     // Take everything waiting at once, and work without the lock.
-    std::deque<std::pair<std::string, std::string>> files;
+    std::deque<std::pair<std::string, uint32_t>> files;
     files.swap(m_files);
     m_busy = files.size();
     lock.unlock();
     m_changed.notify_all();  // Add() may be waiting for room
-    for (const auto& [source, destination] : files) {
-      m_filter.ApplyAttributes(source, destination, true);
+    for (const auto& [destination, attributes] : files) {
+      platform::SetFileAttributes(destination, attributes);
     }
     lock.lock();
     m_busy = 0;

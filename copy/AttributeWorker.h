@@ -3,26 +3,25 @@
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <utility>
 
-class CFilter;
-
-// Gives copied files their attributes (and clears their sources' archive marks) on a thread
-// of its own, while the copy goes on with the next file: for many small files this
-// bookkeeping costs as much as the copying. Everything handed over is done by Finish().
+// Gives copied files the attributes that a new file does not have by itself (read-only,
+// hidden, system, a cleared archive mark) on a thread of its own, while the copy goes on
+// with the next file. Everything handed over is done by Finish().
 class CAttributeWorker {
  public:
-  explicit CAttributeWorker(const CFilter& filter);
+  CAttributeWorker();
   ~CAttributeWorker();  // finishes what it holds
   CAttributeWorker(const CAttributeWorker&) = delete;
   CAttributeWorker& operator=(const CAttributeWorker&) = delete;
 
-  // A file just copied from `source` to `destination` (a new file there).
-  void Add(std::string source, std::string destination);
+  // A file just copied to `destination`, and the attributes it is to have.
+  void Add(std::string destination, uint32_t attributes);
   // Waits until every file handed over has its attributes.
   void Finish();
 
@@ -32,10 +31,9 @@ class CAttributeWorker {
   static constexpr size_t kHeld = 256;
   static constexpr size_t kWakeAt = 32;
 
-  const CFilter& m_filter;
   std::mutex m_mutex;
   std::condition_variable m_changed;
-  std::deque<std::pair<std::string, std::string>> m_files;
+  std::deque<std::pair<std::string, uint32_t>> m_files;
   size_t m_busy = 0;
   bool m_finishing = false;
   bool m_ending = false;

@@ -2,10 +2,10 @@
 // Copyright (C) 2026 Brevant developers
 #include "copy/CopyJob.h"
 
+#include <algorithm>
 #include <exception>
 #include <new>
 
-#include "copy/AttributeWorker.h"
 #include "copy/CompareFiles.h"
 #include "core/AppText.h"
 #include "core/FolderPaths.h"
@@ -19,9 +19,9 @@
 #include "platform/NameCase.h"
 #include "platform/Security.h"
 #include "platform/Shell.h"
+#include "platform/System.h"
 #include "platform/TextUtil.h"
 #include "preview/ListData.h"
-#include "preview/PreviewJob.h"
 #include "preview/PreviewList.h"
 #include "rules/DestinationLookup.h"
 
@@ -32,6 +32,10 @@ using platform::EError;
 constexpr const char* kCopyingText = "Status: Copying files...";
 constexpr const char* kComparingText = "Status: Copying and comparing files...";
 constexpr const char* kNotWrittenText = "Could not write the copied files to the disk.";
+
+// Items under way per worker: enough that a worker finds the next file ready while the job's
+// thread finishes the one before, few enough that a stop abandons little.
+constexpr size_t kItemsPerWorker = 16;
 
 bool Exists(const std::string& path) {
   return platform::FileExists(path);
@@ -61,10 +65,6 @@ void CCopyJob::SetQueueMode(bool on) {
   m_queueMode = on;
 }
 
-void CCopyJob::Post(CMessage message) {
-  m_outbox.Post(std::move(message));
-}
-
 uint64_t CCopyJob::RoundUp(uint64_t size) const {
   return RoundUpToCluster(size, m_setup.clusterSize);
 }
@@ -79,22 +79,18 @@ void CCopyJob::CountFolder() {
 }
 
 int32_t CCopyJob::Run() {
-  m_outbox.SetTarget(m_notifyWnd);
-  m_estimate.SetTarget(&m_outbox);
-  if (!m_setup.list || !m_setup.filter) {
-    Post(CMessage(kMsgCopyDone));
-    m_outbox.Deliver();
+  m_reporter.SetTarget(m_notifyWnd);
+  m_copyStarted = false;
+  if ((m_setup.list == nullptr && !m_setup.walk) || !m_setup.filter) {
+    m_reporter.Post(CMessage(kMsgCopyDone));
+    m_reporter.Deliver();
     return 0;
   }
   try {
     StartRun();
     CopyList();
-    RemoveEmptyVersionFolders();
   } catch (const std::bad_alloc&) {
-    if (m_setup.prompter != nullptr) {
-      m_outbox.Deliver();
-      m_setup.prompter->Show(kOutOfMemoryText, EIcon::kStop);
-    }
+    m_outOfMemory = true;
     EndEarly(kOutOfMemoryText);
   } catch (const std::exception& error) {
     EndEarly(platform::Format("The copy stopped: %.200s", error.what()));
@@ -113,8 +109,10 @@ void CCopyJob::StartRun() {
     m_queueFiles = 0;
     m_queueFolders = 0;
   }
+  m_messagesAtStart = m_messages.Total();
   m_filesDone = 0;
   m_finishThenStop = false;
+  m_outOfMemory = false;
   // A box the user cleared silences its window for this copy only.
   m_keepShowing.fill(true);
   m_freeSpace = m_setup.freeSpace;
@@ -123,95 +121,160 @@ void CCopyJob::StartRun() {
   m_madeSure.RemoveAll();
   m_versionFolders.RemoveAll();
   m_versionFolderList.clear();
+  m_abandonedFolders.clear();
   m_lookup.emplace(m_setup.destinationRoot);
   m_written.clear();
+  m_nextRow = 0;
   m_versions = std::make_unique<CFileVersions>(filter.Options().useTwoDigits);
   // With security copying the attributes go first, in turn, as the security then follows.
   if (!m_copySecurity) {
-    m_attributes = std::make_unique<CAttributeWorker>(filter);
+    m_attributes = std::make_unique<CAttributeWorker>();
   }
-  Post(CMessage(kMsgCopySetup, m_setup.copyMode == kCopyTreeOnly ? 1 : 0));
+  m_archiveMarks = std::make_unique<CArchiveMarks>(m_setup.destinationRoot);
+  const size_t workers = m_setup.workers > 0 ? static_cast<size_t>(m_setup.workers)
+                                             : CCopyWorkers::ForThisMachine();
+  m_workersUsed = 1;
+  if (workers > 1) {
+    const size_t bufferSize =
+        m_setup.buffer.empty() ? 65536 : std::min<size_t>(m_setup.buffer.size(), kSmallFile);
+    m_workers = std::make_unique<CCopyWorkers>(workers, bufferSize);
+    m_workersUsed = static_cast<int32_t>(m_workers->Count());
+    m_window = m_workers->Count() * kItemsPerWorker;
+  }
+  m_startedMs = platform::GetTickCountMs();
+  if (m_setup.walk) {
+    StartWalk();
+  } else {
+    PostSetup(m_startedMs);
+  }
+}
+
+void CCopyJob::PostSetup(uint64_t startedMs) {
+  m_copyStarted = true;
+  m_reporter.Post(CMessage(kMsgCopySetup, m_setup.copyMode == kCopyTreeOnly ? 1 : 0));
   CMessage status(kMsgStatusText);
   status.text = m_verify ? kComparingText : kCopyingText;
-  Post(std::move(status));
-  m_estimate.Start(ListedWork());
+  m_reporter.Post(std::move(status));
+  m_reporter.Estimate().Start(ListedWork(), startedMs);
 }
 
 uint64_t CCopyJob::ListedWork() const {
-  const CPreviewList& list = *m_setup.list;
-  uint64_t work = 0;
-  for (size_t i = 0; i < list.Count(); ++i) {
-    const CFilesListCtrlData& row = list.Row(i);
-    work +=
-        row.action == kActionCopy ? row.size + CEstCopyTime::kFileUnits : CEstCopyTime::kItemUnits;
+  const auto work = [](const CFilesListCtrlData& row) {
+    return row.action == kActionCopy ? row.size + CEstCopyTime::kFileUnits
+                                     : CEstCopyTime::kItemUnits;
+  };
+  uint64_t total = 0;
+  if (m_feed) {
+    for (const CFilesListCtrlData* row : m_feed->Rows()) {
+      total += work(*row);
+    }
+    return total;
   }
-  return work;
+  const CPreviewList& list = *m_setup.list;
+  for (size_t i = 0; i < list.Count(); ++i) {
+    total += work(list.Row(i));
+  }
+  return total;
 }
 
-void CCopyJob::CopyList() {
-  const CPreviewList& list = *m_setup.list;
-  for (size_t i = 0; i < list.Count(); ++i) {
-    if (CheckPoint()) {
-      break;
-    }
-    Post(CMessage(kMsgFolderStarted));
-    const CFilesListCtrlData& row = list.Row(i);
-    switch (row.action) {
-      case kActionCreate:
-        CreateItem(row);
-        break;
-      case kActionDelete:
-        DeleteItem(row);
-        break;
-      default:
-        CopyItem(row);
-        break;
-    }
+void CCopyJob::StartWalk() {
+  m_feed = std::make_unique<CRowFeed>([this] { Notify(); });
+  m_walk.SetUp(std::move(*m_setup.walk));
+  m_setup.walk.reset();
+  m_walkEnded = false;
+  // Until the whole list stands, the window hears of the gathering only.
+  m_reporter.Hold();
+  m_walkThread = std::thread([this] {
+    m_walk.RunWithin(*this, m_notifyWnd, m_feed.get());
+    m_walkEnded = true;
+    m_feed->End();
+  });
+}
+
+void CCopyJob::JoinWalk() {
+  if (m_walkThread.joinable()) {
+    m_walkThread.join();
   }
 }
 
-void CCopyJob::RemoveEmptyVersionFolders() {
-  if (m_setup.filter->Settings().disposeMode != kDisposeVersions) {
+void CCopyJob::GoLive() {
+  if (!m_reporter.Holding()) {
     return;
   }
-  // Empty "~Versions" folders go; folders that hold versions stay.
-  for (const std::string& folder : m_versionFolderList) {
-    platform::RemoveDirectory(folder);
+  // The walk's done message must be out before the copy's first.
+  JoinWalk();
+  PostSetup(m_startedMs);
+  m_reporter.Release();
+}
+
+void CCopyJob::GoLiveOnceWalked() {
+  if (m_reporter.Holding() && m_walkEnded.load() && m_stop == 0) {
+    GoLive();
   }
 }
 
 void CCopyJob::EndRun() {
-  // What was copied must really be on the disk before the run says it is done.
+  AbandonAll();
+  m_workers.reset();
+  // A stop ends the walk too; without one it has ended already.
+  JoinWalk();
+  RemoveEmptyVersionFolders();
+  RemoveAbandonedFolders();
+  // A walk that was stopped before the copy did anything leaves nothing to report; anything
+  // else is reported, whatever stopped it.
+  if (m_reporter.Holding() &&
+      (m_stop == 0 || m_reporter.Reported() || m_messages.Total() > m_messagesAtStart)) {
+    GoLive();
+  }
+  if (m_outOfMemory && m_setup.prompter != nullptr) {
+    m_reporter.Deliver();
+    m_setup.prompter->Show(kOutOfMemoryText, EIcon::kStop);
+  }
   if (m_attributes) {
     m_attributes->Finish();
     m_attributes.reset();
   }
-  if (platform::SyncFileSystem(m_setup.destinationRoot) != EError::kNone && m_filesDone > 0) {
+  // What was copied must really be on the disk before the run says it is done, and before
+  // any source loses its archive mark.
+  const bool synced = platform::SyncFileSystem(m_setup.destinationRoot) == EError::kNone;
+  if (!synced && m_filesDone > 0) {
     // The copies may not be on the disk after all: that must not pass as success.
     m_messages.Add(kMsgNotCopied, kNotWrittenText, DisplayFolder(m_setup.destinationRoot));
   }
+  m_archiveMarks->Finish(synced);
+  m_archiveMarks.reset();
   m_setup.filter.reset();
   m_setup.buffer = std::vector<char>();
   m_versions.reset();
   m_lookup.reset();
   m_written.clear();
-  m_estimate.End();
-  Post(CMessage(kMsgCopyDone));
-  m_outbox.Deliver();
-}
-
-void CCopyJob::FailLink(const std::string& source, const std::string& link) {
-  const std::string error = LinkInTheWayText(link);
-  m_messages.Add(kMsgNotCopied, error, source);
-  ErrorWindow(kNotCopiedWindow, "Could not copy a file.", error, source);
+  if (m_copyStarted) {
+    m_reporter.Estimate().End();
+  }
+  m_reporter.Post(CMessage(kMsgCopyDone));
+  m_reporter.Deliver();
+  m_feed.reset();
 }
 
 void CCopyJob::EndAfterFailure(const std::string& reason) {
   // The files copied so far get their attributes; the rest of the list was not copied.
-  m_attributes.reset();
   EndEarly(platform::Format("The copy stopped: %.200s", reason.c_str()));
-  Post(CMessage(kMsgCopyDone));
-  m_outbox.Deliver();
+  try {
+    AbandonAll();
+  } catch (...) {
+    AddDebugMessage("The copy could not clear up after a failure.");
+  }
+  m_workers.reset();
+  JoinWalk();
+  RemoveAbandonedFolders();
+  m_attributes.reset();
+  m_archiveMarks.reset();  // the copies are not known to be on the disk: the marks stay
+  if (m_reporter.Holding()) {
+    GoLive();
+  }
+  m_reporter.Post(CMessage(kMsgCopyDone));
+  m_reporter.Deliver();
+  m_feed.reset();
 }
 
 void CCopyJob::EndEarly(const std::string& reason) {
@@ -220,19 +283,10 @@ void CCopyJob::EndEarly(const std::string& reason) {
   SetStop(1);
 }
 
-void CCopyJob::PostItemInfo(const CFilesListCtrlData& row, bool sizeShown) {
-  auto info = std::make_shared<CItemInfo>();
-  info->name = row.name;
-  info->folder = row.Folder();
-  info->modified = row.modified;
-  info->size = sizeShown ? row.size : 0;
-  info->type = row.Type();
-  info->attributes = row.AttributesText();
-  info->action = row.action;
-  info->listFlags = row.listFlags;
-  CMessage message(kMsgCurrentItem);
-  message.Attach(std::move(info));
-  Post(std::move(message));
+void CCopyJob::FailLink(const std::string& source, const std::string& link) {
+  const std::string error = LinkInTheWayText(link);
+  m_messages.Add(kMsgNotCopied, error, source);
+  ErrorWindow(kNotCopiedWindow, "Could not copy a file.", error, source);
 }
 
 bool CCopyJob::ErrorWindow(EWindowKind kind, const std::string& error, const std::string& reason,
@@ -241,7 +295,9 @@ bool CCopyJob::ErrorWindow(EWindowKind kind, const std::string& error, const std
     return true;
   }
   bool keepShowing = true;
-  m_outbox.Deliver();  // the window shows where the copy stands while it asks
+  // The window shows where the copy stands while it asks, after the whole gathering.
+  GoLive();
+  m_reporter.Deliver();
   const bool goOn = m_setup.errorWindow->Ask(error, reason, path, keepShowing);
   m_keepShowing[kind] = keepShowing;
   if (!goOn) {
@@ -250,29 +306,319 @@ bool CCopyJob::ErrorWindow(EWindowKind kind, const std::string& error, const std
   return goOn;
 }
 
+void CCopyJob::RemoveEmptyVersionFolders() {
+  if (!m_setup.filter || m_setup.filter->Settings().disposeMode != kDisposeVersions) {
+    return;
+  }
+  // Empty "~Versions" folders go; folders that hold versions stay.
+  for (const std::string& folder : m_versionFolderList) {
+    platform::RemoveDirectory(folder);
+  }
+}
+
+void CCopyJob::RemoveAbandonedFolders() {
+  // Folders made ahead for items that a stop abandoned: they go again, innermost first,
+  // unless something else has come into them (then they count as made).
+  for (auto it = m_abandonedFolders.rbegin(); it != m_abandonedFolders.rend(); ++it) {
+    if (platform::RemoveDirectory(*it) != EError::kNone && IsExistingFolder(*it)) {
+      CountFolder();
+    }
+  }
+  m_abandonedFolders.clear();
+}
+
+const CFilesListCtrlData* CCopyJob::NextRow(void (CCopyJob::*whileWaiting)()) {
+  if (!m_feed) {
+    const CPreviewList& list = *m_setup.list;
+    return m_nextRow < list.Count() ? &list.Row(m_nextRow++) : nullptr;
+  }
+  while (true) {
+    bool ended = false;
+    if (const CFilesListCtrlData* row = m_feed->Next(ended)) {
+      return row;
+    }
+    if (ended) {
+      return nullptr;
+    }
+    // The walk is behind: finish what is ready meanwhile, then wait for a row or a file.
+    (this->*whileWaiting)();
+    std::unique_lock lock(m_eventMutex);
+    m_event.wait(lock, [this] {
+      return m_feed->Ready() || (!m_underWay.empty() && m_underWay.front()->done.load());
+    });
+  }
+}
+
+void CCopyJob::Notify() {
+  // Taking the lock orders the change before the job's test of it: no wake-up is lost.
+  { std::lock_guard lock(m_eventMutex); }
+  m_event.notify_one();
+}
+
+void CCopyJob::CopyList() {
+  if (m_workers) {
+    CopyAtOnce();
+  } else {
+    CopyInTurn();
+  }
+}
+
+void CCopyJob::CopyInTurn() {
+  while (const CFilesListCtrlData* row = NextRow(&CCopyJob::NothingToDo)) {
+    if (CheckPoint()) {
+      break;
+    }
+    GoLiveOnceWalked();
+    DoItem(*row);
+  }
+}
+
+void CCopyJob::DoItem(const CFilesListCtrlData& row) {
+  if (row.action == kActionCopy && row.size > kSmallFile) {
+    // A large file may ask about a stop in its middle: that waits for the whole list.
+    GoLive();
+    if (CheckPoint()) {
+      return;
+    }
+  }
+  m_reporter.ItemStarted();
+  switch (row.action) {
+    case kActionCreate:
+      CreateItem(row);
+      break;
+    case kActionDelete:
+      DeleteItem(row);
+      break;
+    default: {
+      SItem item;
+      item.row = &row;
+      PlanFile(row, item.plan);
+      CopyItem(item);
+      break;
+    }
+  }
+}
+
+void CCopyJob::CopyAtOnce() {
+  while (const CFilesListCtrlData* row = NextRow(&CCopyJob::FinishReady)) {
+    if (CheckPoint()) {
+      break;
+    }
+    FinishReady();
+    GoLiveOnceWalked();
+    if (m_stop != 0) {
+      break;
+    }
+    Dispatch(*row);
+    if (m_stop != 0) {
+      break;
+    }
+  }
+  if (m_stop == 0) {
+    FinishAll();
+  }
+  AbandonAll();  // what a stop left under way
+}
+
+void CCopyJob::Dispatch(const CFilesListCtrlData& row) {
+  auto item = std::make_unique<SItem>();
+  item->row = &row;
+  if (row.action != kActionCopy) {
+    // Folders to create and files to delete are done in turn as they are finished; a
+    // deletion waits for a copy to the same name that is under way, and the other way round.
+    if (row.action == kActionDelete) {
+      item->conflictKey =
+          m_lookup->Folder(WithBackslash(row.Folder())).path + row.name;
+      if (m_underWayKeys.contains(item->conflictKey)) {
+        FinishAll();
+      }
+    }
+    Enqueue(std::move(item), false);
+    return;
+  }
+  SFilePlan& plan = item->plan;
+  if (PlanDestination(row, plan)) {
+    // A file whose destination an item under way writes or deletes (a namesake in another
+    // letter case) is looked at only once that item is done.
+    item->conflictKey = plan.destination;
+    if (m_underWayKeys.contains(item->conflictKey)) {
+      FinishAll();
+      if (m_stop != 0) {
+        return;
+      }
+    }
+    PlanExisting(row, plan);
+  }
+  if (plan.failure != EPlanFailure::kNone) {
+    Enqueue(std::move(item), false);  // reported when it is finished
+  } else if (row.size > kSmallFile || !FitsWhateverHappens(plan)) {
+    CopyLargeFile(std::move(item));
+  } else {
+    item->spaceHeld =
+        std::min<int64_t>(0, static_cast<int64_t>(RoundUp(plan.oldSize)) -
+                                 static_cast<int64_t>(plan.needed));
+    Enqueue(std::move(item), true);
+  }
+}
+
+void CCopyJob::CopyLargeFile(std::unique_ptr<SItem> item) {
+  // Copied alone, in turn: it may ask about a stop in its middle (once the whole list
+  // stands), and whether it fits depends on everything before it.
+  FinishAll();
+  if (m_stop == 0 && item->row->size > kSmallFile) {
+    GoLive();
+  }
+  if (CheckPoint()) {
+    Abandon(*item);
+    return;
+  }
+  m_reporter.ItemStarted();
+  CopyItem(*item);
+}
+
+void CCopyJob::Enqueue(std::unique_ptr<SItem> item, bool toWorkers) {
+  WaitForRoom();
+  if (m_stop != 0) {
+    Abandon(*item);
+    return;
+  }
+  SItem* queued = item.get();
+  if (!queued->conflictKey.empty()) {
+    m_underWayKeys.insert(queued->conflictKey);
+  }
+  m_spaceHeld += queued->spaceHeld;
+  m_underWay.push_back(std::move(item));
+  if (!toWorkers) {
+    queued->done = true;
+    return;
+  }
+  try {
+    m_workers->Submit([this, queued](char* buffer, size_t bufferSize) {
+      try {
+        CopyToTemporary(*queued, false, buffer, bufferSize);
+      } catch (...) {
+        queued->failure = std::current_exception();
+      }
+      queued->done.store(true, std::memory_order_release);
+      Notify();
+    });
+  } catch (...) {
+    queued->failure = std::current_exception();
+    queued->done = true;
+  }
+}
+
+void CCopyJob::WaitUntilDone(const SItem& item) {
+  std::unique_lock lock(m_eventMutex);
+  m_event.wait(lock, [&item] { return item.done.load(std::memory_order_acquire); });
+}
+
+void CCopyJob::WaitForRoom() {
+  while (m_underWay.size() >= m_window && m_stop == 0) {
+    WaitUntilDone(*m_underWay.front());
+    FinishReady();
+  }
+}
+
+void CCopyJob::FinishReady() {
+  while (!m_underWay.empty() && m_underWay.front()->done.load(std::memory_order_acquire)) {
+    if (CheckPoint()) {
+      return;
+    }
+    std::unique_ptr<SItem> item = std::move(m_underWay.front());
+    m_underWay.pop_front();
+    FinishItem(*item);
+  }
+}
+
+void CCopyJob::FinishAll() {
+  while (!m_underWay.empty() && m_stop == 0) {
+    WaitUntilDone(*m_underWay.front());
+    FinishReady();
+  }
+}
+
+void CCopyJob::FinishItem(SItem& item) {
+  m_underWayKeys.erase(item.conflictKey);
+  m_spaceHeld -= item.spaceHeld;
+  if (item.failure) {
+    Abandon(item);
+    std::rethrow_exception(item.failure);
+  }
+  m_reporter.ItemStarted();
+  switch (item.row->action) {
+    case kActionCreate:
+      CreateItem(*item.row);
+      return;
+    case kActionDelete:
+      DeleteItem(*item.row);
+      return;
+    default:
+      break;
+  }
+  if (!ReportPlan(item.plan)) {
+    return;
+  }
+  m_reporter.CurrentItem(*item.row, true);
+  for (const uint64_t bytes : item.writes) {
+    m_reporter.BytesWritten(bytes);
+  }
+  CompleteItem(item);
+}
+
+void CCopyJob::Abandon(SItem& item) {
+  item.to.Close();
+  item.guard.Close();
+  if (!item.temporary.empty()) {
+    platform::DeleteFile(item.temporary);
+    item.temporary.clear();
+  }
+  m_abandonedFolders.insert(m_abandonedFolders.end(), item.plan.madeFolders.begin(),
+                            item.plan.madeFolders.end());
+}
+
+void CCopyJob::AbandonAll() {
+  // Only after a stop (or a failure that ended the run): every worker soon sees it.
+  for (const std::unique_ptr<SItem>& item : m_underWay) {
+    WaitUntilDone(*item);
+    Abandon(*item);
+  }
+  m_underWay.clear();
+  m_underWayKeys.clear();
+  m_spaceHeld = 0;
+}
+
+bool CCopyJob::FitsWhateverHappens(const SFilePlan& plan) const {
+  // The items under way may all succeed: what they would take is taken already.
+  return static_cast<int64_t>(plan.needed) <= m_freeSpace + m_spaceHeld;
+}
+
 bool CCopyJob::MakeFolder(const std::string& path) {
   if (CreateFolderPath(path)) {
     return true;
   }
+  ReportFolderFailure(path);
+  return false;
+}
+
+void CCopyJob::ReportFolderFailure(const std::string& path) {
   const std::string shown = DisplayFolder(path);
   if (!m_messages.Contains(kMsgFolderFailed, "", shown)) {
     m_messages.Add(kMsgFolderFailed, "", shown);
     ErrorWindow(kFolderWindow, "Could not create a folder.", "", shown);
   }
-  return false;
 }
 
-bool CCopyJob::MakeSure(const std::string& folder, CMapCIStringToPtr& done, bool countFolder) {
+bool CCopyJob::MakeSure(const std::string& folder, CMapCIStringToPtr& done, SFilePlan& plan) {
   if (done.Contains(folder)) {
     return true;
   }
-  if (!MakeFolder(folder)) {
+  if (!CreateFolderPath(folder, &plan.madeFolders)) {
+    plan.failure = EPlanFailure::kFolder;
+    plan.failurePath = folder;
     return false;
   }
   done.SetAt(folder, nullptr);
-  if (countFolder) {
-    CountFolder();
-  }
   return true;
 }
 
@@ -287,12 +633,11 @@ void CCopyJob::CreateItem(const CFilesListCtrlData& row) {
              !IsExistingFolder(path) && MakeFolder(path)) {
     CountFolder();
   }
-  Post(CMessage(kMsgItemDone));
-  m_estimate.Add(CEstCopyTime::kItemUnits);
+  m_reporter.ItemDone(CEstCopyTime::kItemUnits);
 }
 
 void CCopyJob::DeleteItem(const CFilesListCtrlData& row) {
-  PostItemInfo(row, false);
+  m_reporter.CurrentItem(row, false);
   const SDestinationFolder target = m_lookup->Folder(WithBackslash(row.Folder()));
   if (!target.link.empty()) {
     // Deleting through the link would delete a file that is not the backup's.
@@ -318,44 +663,37 @@ void CCopyJob::DeleteItem(const CFilesListCtrlData& row) {
     m_madeSure.SetAt(folder, nullptr);
     CountFolder();
   }
-  Post(CMessage(kMsgItemDone));
-  m_estimate.Add(CEstCopyTime::kItemUnits);
+  m_reporter.ItemDone(CEstCopyTime::kItemUnits);
 }
 
-void CCopyJob::CopyItem(const CFilesListCtrlData& row) {
-  std::optional<SFilePlan> plan = PlanFile(row);
-  if (!plan) {
+void CCopyJob::CopyItem(SItem& item) {
+  if (!ReportPlan(item.plan)) {
     return;
   }
-  PostItemInfo(row, true);
-  if (!MakeRoom(*plan)) {
+  m_reporter.CurrentItem(*item.row, true);
+  if (!MakeRoom(item.plan)) {
     return;
   }
-  // The temporary file is made, and held, at once under a fresh name.
-  std::string temporary;
-  platform::CFile to;
-  if (to.CreateTemporary(plan->folder, "BV", temporary) != EError::kNone) {
-    temporary.clear();
+  std::vector<char>& buffer = m_setup.buffer;
+  if (buffer.empty()) {
+    buffer.resize(65536);
   }
-  const SFileResult result = temporary.empty() ? Failed("Could not open a temporary file.")
-                                               : CopyOneFile(*plan, to, temporary);
-  if (result.ok) {
-    FinishCopied(*plan, result.placed);
-  } else {
-    to.Close();
-    if (!temporary.empty() && !result.keepTemporary) {
-      platform::DeleteFile(temporary);
-    }
-    FailFile(*plan, result);
+  CopyToTemporary(item, true, buffer.data(), buffer.size());
+  CompleteItem(item);
+}
+
+void CCopyJob::PlanFile(const CFilesListCtrlData& row, SFilePlan& plan) {
+  if (PlanDestination(row, plan)) {
+    PlanExisting(row, plan);
   }
 }
 
-std::optional<CCopyJob::SFilePlan> CCopyJob::PlanFile(const CFilesListCtrlData& row) {
-  const CFilter& filter = *m_setup.filter;
+bool CCopyJob::PlanDestination(const CFilesListCtrlData& row, SFilePlan& plan) {
+  plan.row = &row;
   if (row.Folder().size() < 3) {
-    return std::nullopt;
+    plan.failure = EPlanFailure::kSkipped;
+    return false;
   }
-  SFilePlan plan;
   plan.name = row.name;
   const std::string sourceFolder = WithBackslash(row.Folder());
   plan.source = sourceFolder + row.name;
@@ -367,13 +705,27 @@ std::optional<CCopyJob::SFilePlan> CCopyJob::PlanFile(const CFilesListCtrlData& 
   // through.
   const SDestinationFolder target = m_lookup->Folder(requested);
   if (!target.link.empty()) {
-    FailLink(plan.source, target.link);
-    return std::nullopt;
+    plan.failure = EPlanFailure::kLink;
+    plan.failurePath = target.link;
+    return false;
   }
   plan.folder = target.path;
   plan.destination = plan.folder + row.name;
-  if (!MakeSure(plan.folder, m_madeSure, true)) {
-    return std::nullopt;
+  return true;
+}
+
+void CCopyJob::PlanExisting(const CFilesListCtrlData& row, SFilePlan& plan) {
+  const CFilter& filter = *m_setup.filter;
+  if (!m_madeSure.Contains(plan.folder)) {
+    if (!MakeSure(plan.folder, m_madeSure, plan)) {
+      return;
+    }
+    plan.countsFolder = true;
+    // A folder just made holds nothing: its files need not be looked for.
+    if (!plan.madeFolders.empty() &&
+        plan.madeFolders.back() == std::string_view(plan.folder).substr(0, plan.folder.size() - 1)) {
+      m_lookup->Made(plan.folder);
+    }
   }
   // The file it replaces may be spelt otherwise; the copy takes the source's spelling.
   if (const auto existing = m_lookup->Entry(plan.folder, row.name)) {
@@ -382,28 +734,29 @@ std::optional<CCopyJob::SFilePlan> CCopyJob::PlanFile(const CFilesListCtrlData& 
   }
   std::string reason;
   if (!plan.existing.empty() && filter.IsProtectedDestination(plan.existing, reason)) {
-    m_messages.Add(kMsgSkipped, reason, plan.existing);
-    return std::nullopt;
+    plan.failure = EPlanFailure::kProtected;
+    plan.failureReason = std::move(reason);
+    return;
   }
   if (VersionsApply(filter.Settings(), row.size) && !MakeVersionsFolder(plan)) {
-    return std::nullopt;
+    return;
   }
   plan.oldSize = !plan.existing.empty() && !filter.OldFilesKept() ? SizeOf(plan.existing) : 0;
   plan.needed = RoundUp(row.size);
-  return plan;
 }
 
 bool CCopyJob::MakeVersionsFolder(SFilePlan& plan) {
   const SDestinationFolder versions = m_lookup->Folder(plan.folder + "~Versions\\");
   if (!versions.link.empty()) {
-    FailLink(plan.source, versions.link);
+    plan.failure = EPlanFailure::kLink;
+    plan.failurePath = versions.link;
     return false;
   }
   plan.versionsFolder = versions.path;
   if (m_versionFolders.Contains(plan.versionsFolder)) {
     return true;
   }
-  if (!MakeSure(plan.versionsFolder, m_versionFolders, false)) {
+  if (!MakeSure(plan.versionsFolder, m_versionFolders, plan)) {
     return false;
   }
   // Only a folder this copy makes is taken away again when it stays empty.
@@ -411,6 +764,28 @@ bool CCopyJob::MakeVersionsFolder(SFilePlan& plan) {
     m_versionFolderList.push_back(plan.versionsFolder);
   }
   return true;
+}
+
+bool CCopyJob::ReportPlan(const SFilePlan& plan) {
+  if (plan.countsFolder) {
+    CountFolder();
+  }
+  switch (plan.failure) {
+    case EPlanFailure::kNone:
+      return true;
+    case EPlanFailure::kSkipped:
+      break;
+    case EPlanFailure::kLink:
+      FailLink(plan.source, plan.failurePath);
+      break;
+    case EPlanFailure::kFolder:
+      ReportFolderFailure(plan.failurePath);
+      break;
+    case EPlanFailure::kProtected:
+      m_messages.Add(kMsgSkipped, plan.failureReason, plan.existing);
+      break;
+  }
+  return false;
 }
 
 bool CCopyJob::MakeRoom(SFilePlan& plan) {
@@ -433,7 +808,80 @@ void CCopyJob::ReportDriveFull(const std::string& source) {
   ErrorWindow(kDriveFullWindow, "There isn't enough space on the destination drive.", "", source);
 }
 
-void CCopyJob::FinishCopied(const SFilePlan& plan, const std::string& placed) {
+void CCopyJob::CopyToTemporary(SItem& item, bool live, char* buffer, size_t bufferSize) {
+  const SFilePlan& plan = item.plan;
+  // The temporary file is made, and held, at once under a fresh name.
+  if (item.to.CreateTemporary(plan.folder, "BV", item.temporary) != EError::kNone) {
+    item.temporary.clear();
+    item.result = Failed("Could not open a temporary file.");
+    return;
+  }
+  platform::CFile from;
+  if (from.Open(plan.source, platform::EAccess::kRead, platform::EShare::kOthersMayRead) !=
+      EError::kNone) {
+    // Looked up by attributes, not by a search: "*" and "?" are ordinary in names here.
+    item.result = Failed(Exists(plan.source) ? "This source file is in use."
+                                             : "This source file is missing.");
+    return;
+  }
+  item.existing = plan.existing;
+  if (SFileResult held = HoldExisting(item.guard, item.existing); !held.ok) {
+    item.result = std::move(held);
+    return;
+  }
+  if (SFileResult copied = CopyData(from, item.to, item, live, buffer, bufferSize); !copied.ok) {
+    item.result = std::move(copied);
+    return;
+  }
+  if (SFileResult completed = CompleteData(from, item.to, !item.existing.empty());
+      !completed.ok) {
+    item.result = std::move(completed);
+    return;
+  }
+  // The source's attributes as it was copied, read through the open file.
+  const platform::SFileInfo& info = from.Info();
+  item.source = SSourceState{info.attributes, info.times.lastWrite, info.size};
+  from.Close();
+  item.to.Close();
+}
+
+void CCopyJob::CompleteItem(SItem& item) {
+  SFileResult result = std::move(item.result);
+  if (result.ok) {
+    result = PutCopyInPlace(item);
+  }
+  if (result.ok) {
+    FinishCopied(item.plan, result.placed, item.source);
+    return;
+  }
+  item.to.Close();
+  item.guard.Close();
+  if (!item.temporary.empty() && !result.keepTemporary) {
+    platform::DeleteFile(item.temporary);
+  }
+  FailFile(item.plan, result);
+}
+
+CCopyJob::SFileResult CCopyJob::PutCopyInPlace(SItem& item) {
+  if (m_stop != 0) {
+    return Failed({});
+  }
+  // The old versions are pruned and renumbered only now that the new data is complete, so
+  // that a copy that fails or is abandoned leaves them as they were.
+  std::string renameTo;
+  if (!item.existing.empty() && !item.plan.versionsFolder.empty()) {
+    renameTo = m_versions->RenameToPath(item.plan.versionsFolder, item.plan.name,
+                                        m_setup.filter->Settings().versionLimit);
+  }
+  if (SFileResult cleared = ClearRenameTo(renameTo); !cleared.ok) {
+    return cleared;
+  }
+  item.guard.Close();
+  return PutInPlace(item.plan, item.existing, item.temporary, renameTo);
+}
+
+void CCopyJob::FinishCopied(const SFilePlan& plan, const std::string& placed,
+                            const SSourceState& source) {
   // A later "delete" item of this folder must not take the file just written.
   m_written.insert(placed);
   const std::string_view placedName = std::string_view(placed).substr(plan.folder.size());
@@ -442,11 +890,10 @@ void CCopyJob::FinishCopied(const SFilePlan& plan, const std::string& placed) {
   ++m_filesDone;
   ++m_queueFiles;
   m_freeSpace += static_cast<int64_t>(RoundUp(plan.oldSize)) - static_cast<int64_t>(plan.needed);
-  Post(CMessage(kMsgItemDone));
-  m_estimate.Add(CEstCopyTime::kFileUnits);
+  m_reporter.ItemDone(CEstCopyTime::kFileUnits);
   const std::string difference = m_verify ? CompareFileContents(plan.source, placed) : "";
   if (difference.empty()) {
-    HandOverAttributes(plan.source, placed);
+    GiveAttributes(plan, placed, source);
   } else {
     // A copy that does not match leaves its source archive-marked, so that the next run
     // copies it again.
@@ -464,7 +911,7 @@ void CCopyJob::FinishCopied(const SFilePlan& plan, const std::string& placed) {
 }
 
 void CCopyJob::FailFile(const SFilePlan& plan, const SFileResult& result) {
-  Post(CMessage(kMsgFileFailed));
+  m_reporter.FileFailed();
   if (m_stop != 0) {
     return;  // abandoned at the user's word: no failure
   }
@@ -493,7 +940,8 @@ bool CCopyJob::FinishAfterStop(const std::string& source, const std::string& des
       "Do you want to finish copying \"%.259s\" to \"%.259s\"?\n\nClick Cancel to resume "
       "copying files.",
       source.c_str(), destination.c_str());
-  m_outbox.Deliver();
+  GoLive();
+  m_reporter.Deliver();
   const EAnswer answer =
       m_setup.prompter != nullptr
           ? m_setup.prompter->Ask(
@@ -504,33 +952,35 @@ bool CCopyJob::FinishAfterStop(const std::string& source, const std::string& des
   }
   m_finishThenStop = answer == EAnswer::kYes;
   SetStop(0);
-  Post(CMessage(kMsgFolderStarted));
+  m_reporter.ItemStarted();
   return true;
 }
 
-CCopyJob::SFileResult CCopyJob::CopyData(platform::CFile& from, platform::CFile& to,
-                                         const SFilePlan& plan) {
-  std::vector<char>& buffer = m_setup.buffer;
-  if (buffer.empty()) {
-    buffer.resize(65536);
-  }
+CCopyJob::SFileResult CCopyJob::CopyData(platform::CFile& from, platform::CFile& to, SItem& item,
+                                         bool live, char* buffer, size_t bufferSize) {
+  // What the source held when it was opened; once the kernel has copied that much, no
+  // further call is made to find the end.
+  const uint64_t expected = from.Info().size;
+  // Only a large file asks whether to finish it when a stop comes in its middle; a small
+  // one is abandoned, as it would be before its first byte.
+  const bool mayAsk = live && item.row->size > kSmallFile;
   uint64_t written = 0;
   uint64_t writebackMark = 0;
-  while (true) {
-    // Nothing written yet: a stopped file is simply abandoned.
-    if (CheckPoint() && (written == 0 || !FinishAfterStop(plan.source, plan.destination))) {
+  while (expected == 0 || written != expected) {
+    if (CheckPoint() &&
+        (written == 0 || !mayAsk || !FinishAfterStop(item.plan.source, item.plan.destination))) {
       return Failed({});
     }
     size_t done = 0;
     bool readFailed = false;
-    const EError result = to.CopyFrom(from, buffer.data(), buffer.size(), done, readFailed);
+    const EError result = to.CopyFrom(from, buffer, bufferSize, done, readFailed);
     if (result != EError::kNone) {
       return readFailed ? Failed("Could not read from this source file.")
                         : Failed("Not all of the source-file bytes were copied.",
                                  result == EError::kDiskFull);
     }
     if (done == 0) {
-      return {};
+      break;
     }
     written += done;
     // A large file goes to the disk as it is copied rather than all at the run's end.
@@ -538,9 +988,13 @@ CCopyJob::SFileResult CCopyJob::CopyData(platform::CFile& from, platform::CFile&
       to.StartWriteback();
       writebackMark = written;
     }
-    Post(CMessage(kMsgBytesWritten, static_cast<int64_t>(done)));
-    m_estimate.Add(done);
+    if (live) {
+      m_reporter.BytesWritten(done);
+    } else {
+      item.writes.push_back(done);
+    }
   }
+  return {};
 }
 
 CCopyJob::SFileResult CCopyJob::DisposeOld(const std::string& existing,
@@ -574,45 +1028,6 @@ CCopyJob::SFileResult CCopyJob::DisposeOld(const std::string& existing,
   return {};
 }
 
-CCopyJob::SFileResult CCopyJob::CopyOneFile(const SFilePlan& plan, platform::CFile& to,
-                                            const std::string& temporary) {
-  platform::CFile from;
-  if (from.Open(plan.source, platform::EAccess::kRead, platform::EShare::kOthersMayRead) !=
-      EError::kNone) {
-    // Looked up by attributes, not by a search: "*" and "?" are ordinary in names here.
-    return Failed(Exists(plan.source) ? "This source file is in use."
-                                      : "This source file is missing.");
-  }
-  platform::CFile guard;  // keeps the old destination file from others until it is disposed of
-  std::string existing = plan.existing;
-  if (SFileResult held = HoldExisting(guard, existing); !held.ok) {
-    return held;
-  }
-  if (SFileResult copied = CopyData(from, to, plan); !copied.ok) {
-    return copied;
-  }
-  if (SFileResult completed = CompleteData(from, to, !existing.empty()); !completed.ok) {
-    return completed;
-  }
-  from.Close();
-  to.Close();
-  if (m_stop != 0) {
-    return Failed({});
-  }
-  // The old versions are pruned and renumbered only now that the new data is complete, so
-  // that a copy that fails or is abandoned leaves them as they were.
-  std::string renameTo;
-  if (!existing.empty() && !plan.versionsFolder.empty()) {
-    renameTo = m_versions->RenameToPath(plan.versionsFolder, plan.name,
-                                        m_setup.filter->Settings().versionLimit);
-  }
-  if (SFileResult cleared = ClearRenameTo(renameTo); !cleared.ok) {
-    return cleared;
-  }
-  guard.Close();
-  return PutInPlace(plan, existing, temporary, renameTo);
-}
-
 CCopyJob::SFileResult CCopyJob::HoldExisting(platform::CFile& guard, std::string& existing) {
   if (existing.empty()) {
     return {};
@@ -637,10 +1052,10 @@ CCopyJob::SFileResult CCopyJob::HoldExisting(platform::CFile& guard, std::string
 CCopyJob::SFileResult CCopyJob::CompleteData(platform::CFile& from, platform::CFile& to,
                                              bool replacing) {
   // The times go onto the new data before it takes the destination's name (a rename keeps
-  // them); a failure to set them is no failure of the copy.
-  if (const auto times = from.Times()) {
-    to.SetTimes(&times->lastAccess, &times->lastWrite);
-  }
+  // them); a failure to set them is no failure of the copy. They are the source's as it was
+  // opened, so that its copy is stamped before this copy read it.
+  const platform::SFileTimes& times = from.Info().times;
+  to.SetTimes(&times.lastAccess, &times.lastWrite);
   // A file that replaces an older copy must be on the disk before the older copy goes.
   if (replacing) {
     const EError flushed = to.Flush();
@@ -705,12 +1120,20 @@ bool CCopyJob::RestoreOld(const std::string& destination, const std::string& ren
   return !renameTo.empty() && platform::MoveFile(renameTo, destination) == EError::kNone;
 }
 
-void CCopyJob::HandOverAttributes(const std::string& source, const std::string& destination) {
-  // A destination that replaced its old copy by rename kept nothing of it: it is new too.
-  if (m_attributes) {
-    m_attributes->Add(source, destination);
-  } else {
-    m_setup.filter->ApplyAttributes(source, destination, true);
+void CCopyJob::GiveAttributes(const SFilePlan& plan, const std::string& destination,
+                              const SSourceState& source) {
+  const CFilter& filter = *m_setup.filter;
+  // A destination that replaced its old copy by rename kept nothing of it: it is new too,
+  // and most new files already have the attributes they are to have.
+  if (const auto given = filter.FreshDestinationAttributes(source.attributes, LastName(destination))) {
+    if (m_attributes) {
+      m_attributes->Add(destination, *given);
+    } else {
+      platform::SetFileAttributes(destination, *given);
+    }
+  }
+  if (filter.ClearsArchive(source.attributes)) {
+    m_archiveMarks->Add(plan.source, source.lastWrite, source.size);
   }
 }
 

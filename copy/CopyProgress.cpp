@@ -17,11 +17,15 @@ void CEstCopyTime::Post(int64_t seconds) {
 }
 
 void CEstCopyTime::Start(uint64_t total) {
+  Start(total, platform::GetTickCountMs());
+}
+
+void CEstCopyTime::Start(uint64_t total, uint64_t startedMs) {
   m_total = total;
   m_done = 0;
   m_startMs = -1;
   Post(-1);
-  m_startMs = static_cast<int64_t>(platform::GetTickCountMs());
+  m_startMs = static_cast<int64_t>(startedMs);
 }
 
 int64_t CEstCopyTime::SecondsRemaining(uint64_t total, uint64_t done, uint64_t elapsedMs) {

@@ -22,6 +22,9 @@ class CEstCopyTime {
   void SetTarget(CMessageTarget* target) { m_target = target; }
   // The start of a copy with `total` units of work: the shown estimate is cleared.
   void Start(uint64_t total);
+  // The same for a copy that began copying at `startedMs` (GetTickCountMs), while its list
+  // was still being gathered: the time since then counts.
+  void Start(uint64_t total, uint64_t startedMs);
   // `units` more done; posts the seconds remaining.
   void Add(uint64_t units);
   // The end of a copy.

@@ -17,7 +17,7 @@ bool IsExistingFolder(std::string_view path) {
   return attributes != platform::kInvalidAttributes && (attributes & platform::kAttrDirectory) != 0;
 }
 
-bool CreateFolderPath(std::string_view path) {
+bool CreateFolderPath(std::string_view path, std::vector<std::string>* made) {
   if (path.size() <= 2 || path[1] != ':') {
     return false;  // network paths are not created
   }
@@ -30,8 +30,17 @@ bool CreateFolderPath(std::string_view path) {
   if (IsExistingFolder(path)) {
     return true;
   }
-  const auto makeSure = [](std::string_view folder) {
-    return IsExistingFolder(folder) || platform::CreateDirectory(folder) == platform::EError::kNone;
+  const auto makeSure = [made](std::string_view folder) {
+    if (IsExistingFolder(folder)) {
+      return true;
+    }
+    if (platform::CreateDirectory(folder) != platform::EError::kNone) {
+      return false;
+    }
+    if (made != nullptr) {
+      made->emplace_back(folder);
+    }
+    return true;
   };
   for (size_t i = 3; i < path.size(); ++i) {
     if (path[i] == '\\' && !makeSure(path.substr(0, i))) {

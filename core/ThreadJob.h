@@ -56,6 +56,9 @@ class CThreadJob {
   // Closes (true) or opens (false) the job's suspension gate.
   void Suspend(bool on);
   bool IsSuspended() const { return m_gate.IsClosed(); }
+  // Waits while the job is suspended: for work that runs on other threads as part of the
+  // job's run, between its steps (the job's own thread uses CheckPoint).
+  void WaitWhileSuspended() { m_gate.Pass(); }
   // Waits until every started worker of this job has finished (window-thread callers only
   // where waiting is intended, as at shutdown).
   void WaitForRuns();

@@ -11,6 +11,8 @@
 #include "platform/FileInfo.h"
 #include "platform/Types.h"
 
+struct statx;
+
 namespace platform {
 
 enum class EAccess { kRead, kWrite, kReadWrite };
@@ -55,8 +57,12 @@ class CFile {
   EError CopyFrom(CFile& source, void* buffer, size_t size, size_t& done, bool& readFailed);
 
   std::optional<uint64_t> Size() const;
-  // The open file's times, and setting them (null: leave as it is).
-  std::optional<SFileTimes> Times() const;
+  // The file as it stood when it was opened: its size and times come from the one status
+  // call that the open makes, and its attributes (with the stored flags read through the
+  // open handle) on the first call. A copy needs no further look at its source. Empty for a
+  // file made by CreateTemporary.
+  const SFileInfo& Info();
+  // Sets the open file's times (null: leave as it is).
   EError SetTimes(const FileTime* lastAccess, const FileTime* lastWrite);
   EError Seek(uint64_t position);
   EError Flush();  // makes the written data durable
@@ -65,7 +71,14 @@ class CFile {
   void StartWriteback();
 
  private:
+  void Remember(const struct statx& status, bool truncated);
+  void Forget();
+
   int m_fd = -1;
+  SFileInfo m_info;         // as opened
+  uint32_t m_mode = 0;      // the permission and type bits, as opened
+  std::string m_name;       // the last name of the path it was opened at
+  bool m_attributesKnown = false;
   bool m_kernelCopy = true;        // cleared when the kernel copy is not available
   bool m_kernelCopyEmpty = false;  // a test's fault: a kernel copy from here copies nothing
 };

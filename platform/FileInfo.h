@@ -39,6 +39,11 @@ uint32_t GetFileAttributes(std::string_view path, EError* error = nullptr);
 // and A cannot change and that is not a failure; a dot-name stays hidden.
 EError SetFileAttributes(std::string_view path, uint32_t attributes);
 
+// Clears a file's archive mark as of the last-write time and size it had when it was read
+// (for a copy), so that a file written since then keeps its mark. The stored hidden and
+// system flags stay as they are. Where the file system keeps no flags, nothing changes.
+EError ClearArchiveMark(std::string_view path, FileTime lastWrite, uint64_t size);
+
 std::optional<SFileTimes> GetFileTimes(std::string_view path, EError* error = nullptr);
 // Sets the given times (null: leave unchanged). The creation time cannot be set on this
 // platform and is ignored. A file whose archive mark was cleared keeps it cleared.

@@ -52,6 +52,42 @@ uint64_t CPreviewJob::RoundUp(uint64_t size) const {
   return RoundUpToCluster(size, m_setup.clusterSize);
 }
 
+bool CPreviewJob::Check() {
+  if (m_host == nullptr) {
+    return CheckPoint();
+  }
+  m_host->WaitWhileSuspended();
+  return m_host->StopValue() != 0;
+}
+
+void CPreviewJob::StopRun() {
+  (m_host != nullptr ? *m_host : static_cast<CThreadJob&>(*this)).SetStop(1);
+}
+
+int32_t CPreviewJob::StopNow() const {
+  return m_host != nullptr ? m_host->StopValue() : m_stop.load();
+}
+
+void CPreviewJob::PostDone() {
+  if (m_notifyWnd != nullptr) {
+    m_notifyWnd->Post(CMessage(kMsgPreviewDone, m_setup.previewRun ? 1 : 0, StopNow()));
+  }
+}
+
+void CPreviewJob::RunWithin(CThreadJob& host, CMessageTarget* target, CRowSink* sink) {
+  m_host = &host;
+  m_notifyWnd = target;
+  m_sink = sink;
+  try {
+    Run();
+  } catch (...) {
+    // Run turns the failures it expects into a stopped walk; anything else is one too.
+    EndAfterFailure("unknown failure");
+  }
+  m_host = nullptr;
+  m_sink = nullptr;
+}
+
 int32_t CPreviewJob::Run() {
   m_files = 0;
   m_folders = 0;
@@ -65,13 +101,13 @@ int32_t CPreviewJob::Run() {
   try {
     Walk();
   } catch (const std::bad_alloc&) {
-    SetStop(1);  // the window treats the run as stopped
+    StopRun();  // the window treats the run as stopped
     if (m_setup.prompter != nullptr) {
       m_setup.prompter->Show(kOutOfMemoryText, EIcon::kStop);
     }
   } catch (const std::exception& error) {
     // A walk cut short is a stopped walk, never a complete list.
-    SetStop(1);
+    StopRun();
     if (m_setup.prompter != nullptr) {
       m_setup.prompter->Show(platform::Format("The preview stopped: %.200s", error.what()),
                              EIcon::kStop);
@@ -94,15 +130,13 @@ int32_t CPreviewJob::Run() {
   }
   m_pending.reset();
   m_batcher.Restart(nullptr);
-  if (m_notifyWnd != nullptr) {
-    m_notifyWnd->Post(CMessage(kMsgPreviewDone, m_setup.previewRun ? 1 : 0, m_stop));
-  }
+  PostDone();
   return 0;
 }
 
 void CPreviewJob::EndAfterFailure(const std::string& reason) {
   // A walk cut short is a stopped walk, never a complete list; what it still held is dropped.
-  SetStop(1);
+  StopRun();
   m_pending.reset();
   m_batcher.Restart(nullptr);
   m_setup.search.reset();
@@ -111,9 +145,7 @@ void CPreviewJob::EndAfterFailure(const std::string& reason) {
     m_setup.prompter->Show(platform::Format("The preview stopped: %.200s", reason.c_str()),
                            EIcon::kStop);
   }
-  if (m_notifyWnd != nullptr) {
-    m_notifyWnd->Post(CMessage(kMsgPreviewDone, m_setup.previewRun ? 1 : 0, m_stop));
-  }
+  PostDone();
 }
 
 void CPreviewJob::Walk() {
@@ -131,7 +163,7 @@ void CPreviewJob::Walk() {
   SFolderListing rootListing;
   // The root is announced before anything is read, as every folder is before its entries.
   AnnounceFolder(rootFolder);
-  CFolderLister lister(*m_setup.search, *m_setup.filter, [this] { return CheckPoint(); });
+  CFolderLister lister(*m_setup.search, *m_setup.filter, [this] { return Check(); });
   CDestinationLookup lookup(m_setup.destinationRoot);
   bool first = true;
   while (std::optional<SListedFolder> listed = lister.Next()) {
@@ -156,7 +188,7 @@ void CPreviewJob::Walk() {
       }
     }
     for (const platform::SFindData& entry : listing.entries) {
-      if (CheckPoint()) {
+      if (Check()) {
         break;
       }
       if ((entry.attributes & platform::kAttrDirectory) != 0) {
@@ -196,11 +228,11 @@ void CPreviewJob::Walk() {
     } else {
       space -= CheckStrays(folder, destinationFolder, listing, nullptr);
     }
-    if (CheckPoint()) {
+    if (Check()) {
       break;
     }
   }
-  if (gather && !CheckPoint()) {
+  if (gather && !Check()) {
     space -= CheckStrays(rootFolder, lookup.Folder(m_setup.destinationRoot), rootListing,
                          &m_gatheredNames);
   }
@@ -292,7 +324,7 @@ int64_t CPreviewJob::CheckStrays(const std::string& sourceFolder,
   bool firstStrayFile = true;
   std::shared_ptr<const std::string> strayFolderText;
   for (const platform::SFindData& entry : m_destination.Entries()) {
-    if (CheckPoint()) {
+    if (Check()) {
       break;
     }
     const bool folder = (entry.attributes & platform::kAttrDirectory) != 0;
@@ -381,6 +413,9 @@ void CPreviewJob::PostItem(int32_t action, std::shared_ptr<CFilesListCtrlData> r
     return;
   }
   row->action = action;
+  if (m_sink != nullptr) {
+    m_sink->Take(row);
+  }
   if (!m_pending) {
     m_pending = std::make_shared<std::vector<std::shared_ptr<CFilesListCtrlData>>>();
     m_pending->reserve(kBatch);

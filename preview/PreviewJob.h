@@ -13,6 +13,7 @@
 #include "core/MessageBatcher.h"
 #include "core/ThreadJob.h"
 #include "preview/FolderTree.h"
+#include "preview/RowSink.h"
 #include "rules/DestinationIndex.h"
 #include "rules/DestinationLookup.h"
 #include "rules/Filter.h"
@@ -48,6 +49,12 @@ class CPreviewJob : public CThreadJob {
   // Before Start, on the window thread.
   void SetUp(SPreviewSetup setup);
 
+  // Runs the walk on the calling thread as a part of `host`'s run (a copy that starts while
+  // its list is gathered), instead of as a run of its own: the host's stop request and
+  // suspension hold for it, its messages go to `target`, and every listed row also goes to
+  // `sink`, in list order. Returns once the done message is posted.
+  void RunWithin(CThreadJob& host, CMessageTarget* target, CRowSink* sink);
+
   // The totals of the last run, valid once its done message has arrived.
   int32_t Files() const { return m_files; }
   int32_t Folders() const { return m_folders; }
@@ -62,6 +69,13 @@ class CPreviewJob : public CThreadJob {
 
  private:
   struct SFolderListing;
+
+  // The check point between steps, the stop request and its value: the host's, when the
+  // walk runs within another job.
+  bool Check();
+  void StopRun();
+  int32_t StopNow() const;
+  void PostDone();
 
   void Walk();
   void ListFolderToCreate(const SDestinationFolder& destinationFolder);
@@ -89,6 +103,8 @@ class CPreviewJob : public CThreadJob {
   uint64_t RoundUp(uint64_t size) const;
 
   SPreviewSetup m_setup;
+  CThreadJob* m_host = nullptr;
+  CRowSink* m_sink = nullptr;
   bool m_exactCase = false;
   int32_t m_files = 0;
   int32_t m_folders = 0;

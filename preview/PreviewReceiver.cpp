@@ -37,7 +37,11 @@ int64_t CPreviewReceiver::Handle(CMessage& message, bool& handled) {
 void CPreviewReceiver::AddRows(std::vector<std::shared_ptr<CFilesListCtrlData>> rows) {
   std::erase(rows, nullptr);
   for (const auto& row : rows) {
-    row->action = row->action < 0 ? 0 : (row->action > 2 ? 2 : row->action);
+    // Written only when out of range: a copy that runs while the list is gathered reads
+    // the same rows on its own thread.
+    if (row->action < kActionCopy || row->action > kActionDelete) {
+      row->action = row->action < kActionCopy ? kActionCopy : kActionDelete;
+    }
   }
   // A batch of rows is one change of the list, so a window redraws once for it.
   const size_t taken = m_list.Append(rows);

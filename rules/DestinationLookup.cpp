@@ -79,7 +79,7 @@ SDestinationFolder CDestinationLookup::Resolve(const std::string& folder) {
 std::optional<platform::SFindData> CDestinationLookup::Entry(const std::string& folder,
                                                              std::string_view name) {
   std::optional<platform::SFindData> exact;
-  if (!HasWildcards(name)) {
+  if (!HasWildcards(name) && folder != m_listedFolder) {
     // The name as asked: where no other spelling answers, a hit is the name on disk.
     platform::CFindFile finder;
     finder.SetReadStoredFlags(false);
@@ -127,6 +127,11 @@ const CDestinationLookup::SListing& CDestinationLookup::Listing(const std::strin
     } while (finder.FindNext());
   }
   return m_listing;
+}
+
+void CDestinationLookup::Made(const std::string& folder) {
+  m_listing.clear();
+  m_listedFolder = folder;
 }
 
 void CDestinationLookup::Changed(const std::string& folder, std::string_view name,

@@ -39,6 +39,9 @@ class CDestinationLookup {
   // Tells the lookup of changes the caller made in a folder, so that a listing it holds
   // stays true: a name taken (`name`) and a name given up (`gone`; either may be empty).
   void Changed(const std::string& folder, std::string_view name, std::string_view gone);
+  // The caller has just made the folder (spelt as `Folder` spelt it): it holds nothing, and
+  // lookups in it need not ask the disk.
+  void Made(const std::string& folder);
 
  private:
   using SListing = std::unordered_multimap<std::string, platform::SFindData,
@@ -50,7 +53,8 @@ class CDestinationLookup {
   std::unordered_map<std::string, SDestinationFolder, CMapCIStringToPtr::SHash,
                      CMapCIStringToPtr::SEqual>
       m_folders;
-  // The listing of the last folder whose names were looked up in full.
+  // The listing of the last folder whose names were looked up in full, kept true by the
+  // caller's changes: lookups in that folder are answered from it.
   std::string m_listedFolder;
   SListing m_listing;
 };

@@ -342,10 +342,20 @@ void CFilter::ApplyAttributes(std::string_view sourcePath, std::string_view dest
   if (attributes == platform::kInvalidAttributes) {
     return;
   }
-  if (m_settings.clearArchive != 0 && (attributes & platform::kAttrArchive) != 0) {
+  if (ClearsArchive(attributes)) {
     platform::SetFileAttributes(sourcePath, attributes & ~platform::kAttrArchive);
   }
-  uint32_t given = attributes;
+  if (freshDestination) {
+    if (const auto given = FreshDestinationAttributes(attributes, LastName(destinationPath))) {
+      platform::SetFileAttributes(destinationPath, *given);
+    }
+    return;
+  }
+  platform::SetFileAttributes(destinationPath, GivenAttributes(attributes));
+}
+
+uint32_t CFilter::GivenAttributes(uint32_t sourceAttributes) const {
+  uint32_t given = sourceAttributes;
   if (m_settings.copyReadOnlyAttribute == 0) {
     given &= ~platform::kAttrReadOnly;
   }
@@ -355,18 +365,25 @@ void CFilter::ApplyAttributes(std::string_view sourcePath, std::string_view dest
   if (m_settings.copySystemAttribute == 0) {
     given &= ~platform::kAttrSystem;
   }
-  if (freshDestination) {
-    // A new file is archive-marked and writable, and hidden only by a dot-name.
-    const std::string_view name = LastName(destinationPath);
-    const uint32_t kept = platform::kAttrReadOnly | platform::kAttrHidden | platform::kAttrSystem |
-                          platform::kAttrArchive;
-    const uint32_t fresh =
-        platform::kAttrArchive | (name.starts_with('.') ? platform::kAttrHidden : 0u);
-    if ((given & kept) == fresh) {
-      return;
-    }
+  return given;
+}
+
+std::optional<uint32_t> CFilter::FreshDestinationAttributes(
+    uint32_t sourceAttributes, std::string_view destinationName) const {
+  const uint32_t given = GivenAttributes(sourceAttributes);
+  // A new file is archive-marked and writable, and hidden only by a dot-name.
+  const uint32_t kept = platform::kAttrReadOnly | platform::kAttrHidden | platform::kAttrSystem |
+                        platform::kAttrArchive;
+  const uint32_t fresh =
+      platform::kAttrArchive | (destinationName.starts_with('.') ? platform::kAttrHidden : 0u);
+  if ((given & kept) == fresh) {
+    return std::nullopt;
   }
-  platform::SetFileAttributes(destinationPath, given);
+  return given;
+}
+
+bool CFilter::ClearsArchive(uint32_t sourceAttributes) const {
+  return m_settings.clearArchive != 0 && (sourceAttributes & platform::kAttrArchive) != 0;
 }
 
 void CFilter::CopyTimes(std::string_view sourcePath, std::string_view destinationPath) const {

@@ -97,6 +97,13 @@ class CFilter {
   // stored flags, writable), so that nothing needs setting when the result matches them.
   void ApplyAttributes(std::string_view sourcePath, std::string_view destinationPath,
                        bool freshDestination = false) const;
+  // The two halves of it, for a copy that read the source's attributes as it copied it.
+  // The attributes a new file named `destinationName` is to be given, or nothing when a new
+  // file has them already.
+  std::optional<uint32_t> FreshDestinationAttributes(uint32_t sourceAttributes,
+                                                     std::string_view destinationName) const;
+  // Whether the source's archive mark is to be cleared once it is copied.
+  bool ClearsArchive(uint32_t sourceAttributes) const;
   // Gives the destination the source's three times; failures are ignored.
   void CopyTimes(std::string_view sourcePath, std::string_view destinationPath) const;
   // Whether the destination must be kept, and why ("read-only, hidden & system").
@@ -125,6 +132,7 @@ class CFilter {
     std::string pattern;
   };
 
+  uint32_t GivenAttributes(uint32_t sourceAttributes) const;
   void CompileSubfolders();
   void CompileNames();
   void CompilePaths();

@@ -69,10 +69,15 @@ bool CCopyRun::Begin(CSettingsState& settings, bool previewed) {
     m_copyMode = prepared.settings.copyMode;
     m_pendingCopy = MakeCopySetup(prepared);
     m_sourceCluster = prepared.folders.drives.sourceCluster;
+    m_gatheringCopy = false;
     if (previewed) {
-      return StartCopyJob();
+      return StartCopyJob(LargestListedFile(m_list));
     }
-    // No list stands: gather it first; the copy starts when the gathering is done.
+    if (m_copyMode != kCopyGather) {
+      return StartGatheringCopy(prepared);
+    }
+    // The newest of same-named files is known only at the end: gather the list first; the
+    // copy starts when the gathering is done.
     return m_gather.Start(prepared, false, Reporter());
   } catch (const std::bad_alloc&) {
     m_prompter.Show(kOutOfMemoryText, EIcon::kStop);
@@ -94,14 +99,32 @@ SCopySetup CCopyRun::MakeCopySetup(const SPreparedRun& prepared) {
   copy.freeSpace = static_cast<int64_t>(folders.drives.destFree);
   copy.prompter = &m_prompter;
   copy.errorWindow = &m_errorWindow;
+  copy.workers = m_workers;
   return copy;
 }
 
-bool CCopyRun::StartCopyJob() {
+bool CCopyRun::StartGatheringCopy(const SPreparedRun& prepared) {
+  // The copy begins while the walk still gathers the list: the walk runs within the copy's
+  // run, and its rows and done message reach the list as those of a gathering do.
+  m_pendingCopy->walk = std::make_unique<SPreviewSetup>(
+      MakePreviewSetup(prepared.settings, m_options, prepared.folders, &m_target, false,
+                       &m_prompter));
+  m_gather.Receive();
+  m_gatheringCopy = true;
+  if (StartCopyJob(std::nullopt)) {
+    return true;
+  }
+  m_gatheringCopy = false;
+  return false;
+}
+
+bool CCopyRun::StartCopyJob(std::optional<uint64_t> largestFile) {
   SCopySetup& copy = *m_pendingCopy;
-  // The buffer is sized from the list that is to be copied, once it stands.
-  auto buffer = AllocateCopyBuffer(LargestListedFile(m_list), m_sourceCluster, copy.clusterSize,
-                                   platform::GetAvailablePhysicalMemory());
+  // The buffer is sized from the list that is to be copied, once it stands; while it is
+  // gathered, as for a list that holds large files.
+  constexpr uint64_t kAnyLargeFile = uint64_t{1} << 40;
+  auto buffer = AllocateCopyBuffer(largestFile.value_or(kAnyLargeFile), m_sourceCluster,
+                                   copy.clusterSize, platform::GetAvailablePhysicalMemory());
   if (!buffer) {
     Reporter().Report(kOutOfMemoryText);  // during a queue, a message about this profile
     m_pendingCopy.reset();
@@ -172,10 +195,14 @@ int64_t CCopyRun::Handle(CMessage& message, bool& progress) {
     return answer;
   }
   if (message.Offset() == kMsgCopyDone) {
+    // A copy whose gathering was stopped before it had done anything reports nothing, as a
+    // stopped gathering does.
+    const bool results = !m_gatheringCopy || m_copyJob.CopyStarted();
+    m_gatheringCopy = false;
     if (m_queueRun && m_copyJob.StopValue() == 0) {
       NextQueueProfile();
     } else {
-      Finish(m_copyJob.StopValue() != 0, true);
+      Finish(m_copyJob.StopValue() != 0, results);
     }
     return 0;
   }
@@ -184,11 +211,14 @@ int64_t CCopyRun::Handle(CMessage& message, bool& progress) {
 }
 
 void CCopyRun::GatheringDone() {
+  if (m_gatheringCopy) {
+    return;  // the copy goes on by itself, and stops with a stopped walk
+  }
   if (m_gather.Stopped()) {
     // A stopped gathering copies nothing and shows no results.
     m_pendingCopy.reset();
     Finish(true, false);
-  } else if (!StartCopyJob()) {
+  } else if (!StartCopyJob(LargestListedFile(m_list))) {
     // The reason has been reported; a queue, which recorded it, goes on with the next
     // profile and keeps what the earlier ones reported.
     if (m_queueRun) {

@@ -32,8 +32,12 @@ class CCopyRun {
            CMessageTarget& target, CPreviewList& list);
   ~CCopyRun();
 
+  // How many files are copied at once (0: as suits the machine; 1: one after another).
+  void SetWorkers(int32_t workers) { m_workers = workers; }
+
   // Starts copying one profile: the list of a finished preview when `previewed`, else the
-  // list is gathered first. False when it could not start (the reason has been reported).
+  // list is gathered as the copy goes (gathered first, in gather mode, whose list stands
+  // only at the end). False when it could not start (the reason has been reported).
   bool Begin(CSettingsState& settings, bool previewed);
   // Copies every profile of a queue in turn with one report at the end. Profiles that cannot
   // be made current or whose checks fail are recorded as messages.
@@ -76,7 +80,9 @@ class CCopyRun {
   SCopySetup MakeCopySetup(const SPreparedRun& prepared);
   void GatheringDone();
   bool StartedOrReported(bool started);
-  bool StartCopyJob();
+  // `largestFile` sizes the buffer: the list's largest file, or nothing while it is unknown.
+  bool StartCopyJob(std::optional<uint64_t> largestFile);
+  bool StartGatheringCopy(const SPreparedRun& prepared);
   void NextQueueProfile();
   void Finish(bool stopped, bool results);
   CReporter& Reporter();
@@ -95,6 +101,8 @@ class CCopyRun {
   std::optional<SCopySetup> m_pendingCopy;  // set up while the list is gathered
   uint32_t m_sourceCluster = 0;
   int32_t m_copyMode = 0;
+  int32_t m_workers = 0;
+  bool m_gatheringCopy = false;  // the copy runs while its list is gathered
   bool m_queueRun = false;
   CQueueComboBoxData* m_queue = nullptr;
   ProfileSelector m_select;

@@ -30,12 +30,19 @@ bool CPreviewRun::Prepare(CSettingsState& settings, SValidationContext& context,
   return true;
 }
 
-bool CPreviewRun::Start(const SPreparedRun& prepared, bool previewRun, CReporter& reporter) {
+void CPreviewRun::Receive() {
   m_list.Clear();
   m_receiver.Reset();
   m_list.SetToday(platform::CDateTime::Now());
   m_finished = false;
   m_stopped = false;
+  m_ownWalk = false;
+  m_running = true;
+}
+
+bool CPreviewRun::Start(const SPreparedRun& prepared, bool previewRun, CReporter& reporter) {
+  Receive();
+  m_ownWalk = true;
   m_job.SetUp(MakePreviewSetup(prepared.settings, m_options, prepared.folders, &m_target,
                                previewRun, &m_prompter));
   m_running = m_job.Start(&m_target, 0);
@@ -60,7 +67,7 @@ int64_t CPreviewRun::Handle(CMessage& message, bool& handled) {
   handled = true;
   // A stop asked for after the walk's last step but before its end was handled still
   // counts: what follows a preview must not go on behind the user's back.
-  m_stopped = message.second != 0 || m_job.StopValue() != 0;
+  m_stopped = message.second != 0 || (m_ownWalk && m_job.StopValue() != 0);
   m_finished = true;
   m_running = false;
   return 0;

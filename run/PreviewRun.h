@@ -45,6 +45,9 @@ class CPreviewRun {
   // Empties the list and starts the walk; `previewRun` is false for a Copy's gathering.
   // False when the job could not start (the reason has been reported).
   bool Start(const SPreparedRun& prepared, bool previewRun, CReporter& reporter);
+  // Empties the list and takes the messages of a walk that another job runs (a copy that
+  // gathers its list as it goes), as if this run had started it.
+  void Receive();
   // Prepare, then Start.
   bool Begin(CSettingsState& settings, SValidationContext& context, bool previewRun = true);
 
@@ -74,6 +77,7 @@ class CPreviewRun {
   bool m_running = false;
   bool m_finished = false;
   bool m_stopped = false;
+  bool m_ownWalk = true;  // the walk is this run's own job
   // Declared last so that it goes first: its worker must end before what it reports to.
   CPreviewJob m_job;
 };

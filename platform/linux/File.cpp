@@ -78,6 +78,11 @@ ssize_t WriteAll(int fd, const char* data, size_t size, size_t& done) {
   return static_cast<ssize_t>(done);
 }
 
+FileTime FromStatx(const statx_timestamp& time) {
+  return posix::FromTimespec(
+      timespec{static_cast<time_t>(time.tv_sec), static_cast<long>(time.tv_nsec)});
+}
+
 EError WriteError(int error) {
   return (error == ENOSPC || error == EDQUOT) ? EError::kDiskFull : posix::FromErrno(error);
 }
@@ -90,15 +95,26 @@ CFile::~CFile() {
 
 CFile::CFile(CFile&& other) noexcept
     : m_fd(std::exchange(other.m_fd, -1)),
+      m_info(other.m_info),
+      m_mode(other.m_mode),
+      m_name(std::move(other.m_name)),
+      m_attributesKnown(other.m_attributesKnown),
       m_kernelCopy(other.m_kernelCopy),
-      m_kernelCopyEmpty(other.m_kernelCopyEmpty) {}
+      m_kernelCopyEmpty(other.m_kernelCopyEmpty) {
+  other.Forget();
+}
 
 CFile& CFile::operator=(CFile&& other) noexcept {
   if (this != &other) {
     Close();
     m_fd = std::exchange(other.m_fd, -1);
+    m_info = other.m_info;
+    m_mode = other.m_mode;
+    m_name = std::move(other.m_name);
+    m_attributesKnown = other.m_attributesKnown;
     m_kernelCopy = other.m_kernelCopy;
     m_kernelCopyEmpty = other.m_kernelCopyEmpty;
+    other.Forget();
   }
   return *this;
 }
@@ -108,6 +124,14 @@ void CFile::Close() {
     close(m_fd);
     m_fd = -1;
   }
+  Forget();
+}
+
+void CFile::Forget() {
+  m_info = SFileInfo{};
+  m_mode = 0;
+  m_name.clear();
+  m_attributesKnown = false;
 }
 
 EError CFile::Open(std::string_view path, EAccess access, EShare share, ECreate create) {
@@ -142,8 +166,10 @@ EError CFile::Open(std::string_view path, EAccess access, EShare share, ECreate 
     }
     return posix::FromErrno(errno);
   }
-  struct stat info {};
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  // One status call tells a regular file and gives everything a copy needs of it.
+  struct statx status {};
+  if (statx(fd, "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_BTIME, &status) != 0 ||
+      !S_ISREG(status.stx_mode)) {
     close(fd);
     return EError::kAccessDenied;  // folders, devices and pipes are not opened as files
   }
@@ -154,12 +180,15 @@ EError CFile::Open(std::string_view path, EAccess access, EShare share, ECreate 
     return locked;
   }
   // Truncate only once the lock is ours, so that a file in use elsewhere keeps its data.
-  if (create == ECreate::kCreateAlways && ftruncate(fd, 0) != 0) {
+  const bool truncated = create == ECreate::kCreateAlways;
+  if (truncated && ftruncate(fd, 0) != 0) {
     const EError failure = posix::FromErrno(errno);
     close(fd);
     return failure;
   }
   m_fd = fd;
+  Remember(status, truncated);
+  m_name = std::string(posix::LastName(*posixPath));
   m_kernelCopy = true;
   m_kernelCopyEmpty = fault_points::Take(testing::kKernelCopy, path).has_value();
   return EError::kNone;
@@ -199,21 +228,27 @@ EError CFile::CreateTemporary(std::string_view folder, std::string_view prefix, 
   return EError::kFileExists;
 }
 
-std::optional<SFileTimes> CFile::Times() const {
-  struct statx extended {};
-  if (m_fd < 0 || statx(m_fd, "", AT_EMPTY_PATH, STATX_BASIC_STATS | STATX_BTIME, &extended) != 0) {
-    return std::nullopt;
+void CFile::Remember(const struct statx& status, bool truncated) {
+  m_info = SFileInfo{};
+  m_info.size = truncated ? 0 : status.stx_size;
+  m_info.times.lastAccess = FromStatx(status.stx_atime);
+  m_info.times.lastWrite = FromStatx(status.stx_mtime);
+  m_info.times.creation = (status.stx_mask & STATX_BTIME) != 0 ? FromStatx(status.stx_btime)
+                                                              : m_info.times.lastWrite;
+  m_mode = status.stx_mode;
+  m_attributesKnown = false;
+}
+
+const SFileInfo& CFile::Info() {
+  if (m_fd >= 0 && !m_attributesKnown && !m_name.empty()) {
+    struct stat info {};
+    info.st_mode = m_mode;
+    info.st_size = static_cast<off_t>(m_info.size);
+    info.st_mtim = posix::ToTimespec(m_info.times.lastWrite);
+    m_info.attributes = posix::AttributesOf(info, m_name, posix::ReadStoredFlagsOf(m_fd));
+    m_attributesKnown = true;
   }
-  const auto fromStatx = [](const statx_timestamp& t) {
-    return posix::FromTimespec(
-        timespec{static_cast<time_t>(t.tv_sec), static_cast<long>(t.tv_nsec)});
-  };
-  SFileTimes times;
-  times.lastAccess = fromStatx(extended.stx_atime);
-  times.lastWrite = fromStatx(extended.stx_mtime);
-  times.creation =
-      (extended.stx_mask & STATX_BTIME) != 0 ? fromStatx(extended.stx_btime) : times.lastWrite;
-  return times;
+  return m_info;
 }
 
 EError CFile::SetTimes(const FileTime* lastAccess, const FileTime* lastWrite) {

@@ -131,6 +131,27 @@ EError SetFileAttributes(std::string_view path, uint32_t attributes) {
   return EError::kNone;
 }
 
+EError ClearArchiveMark(std::string_view path, FileTime lastWrite, uint64_t size) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  if (!posixPath) {
+    return error;
+  }
+  posix::SStoredFlags flags = posix::ReadStoredFlags(*posixPath);
+  if (!flags.supported) {
+    return EError::kNone;
+  }
+  if (flags.archiveCleared && flags.clearedWriteTime == lastWrite && flags.clearedSize == size) {
+    return EError::kNone;
+  }
+  // No look at the file's status: a record that holds an older time or size than the file
+  // has now leaves the file archive-marked, which is what a file written since should be.
+  flags.archiveCleared = true;
+  flags.clearedWriteTime = lastWrite;
+  flags.clearedSize = size;
+  return posix::WriteStoredFlags(*posixPath, flags);
+}
+
 std::optional<SFileTimes> GetFileTimes(std::string_view path, EError* error) {
   EError failure = EError::kNone;
   const auto status = Status(path, failure);  // times need no stored flags

@@ -174,6 +174,12 @@ SStoredFlags ReadStoredFlags(const std::string& posixPath) {
   return ParseStoredFlags(buffer, length);
 }
 
+SStoredFlags ReadStoredFlagsOf(int fd) {
+  char buffer[128];
+  const ssize_t length = fgetxattr(fd, kFlagsName, buffer, sizeof buffer);
+  return ParseStoredFlags(buffer, length);
+}
+
 namespace {
 
 SStoredFlags ParseStoredFlags(const char* buffer, ssize_t length) {
@@ -202,8 +208,9 @@ SStoredFlags ParseStoredFlags(const char* buffer, ssize_t length) {
 
 }  // namespace
 
-EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags,
-                        const struct stat& info) {
+namespace {
+
+std::string StoredFlagsText(const SStoredFlags& flags) {
   std::string text;
   if (flags.hidden) {
     text += 'H';
@@ -214,13 +221,39 @@ EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags,
   if (flags.archiveCleared) {
     text += '|' + std::to_string(flags.clearedWriteTime) + '|' + std::to_string(flags.clearedSize);
   }
-  const auto write = [&]() -> int {
-    if (text.empty()) {
-      const int result = removexattr(posixPath.c_str(), kFlagsName);
-      return (result != 0 && errno == ENODATA) ? 0 : result;
-    }
-    return setxattr(posixPath.c_str(), kFlagsName, text.data(), text.size(), 0);
-  };
+  return text;
+}
+
+int WriteFlagsText(const std::string& posixPath, const std::string& text) {
+  if (text.empty()) {
+    const int result = removexattr(posixPath.c_str(), kFlagsName);
+    return (result != 0 && errno == ENODATA) ? 0 : result;
+  }
+  return setxattr(posixPath.c_str(), kFlagsName, text.data(), text.size(), 0);
+}
+
+}  // namespace
+
+EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags) {
+  const std::string text = StoredFlagsText(flags);
+  if (WriteFlagsText(posixPath, text) == 0) {
+    return EError::kNone;
+  }
+  if (errno != EACCES && errno != EPERM) {
+    return NoUserAttributes(errno) ? EError::kNone : FromErrno(errno);
+  }
+  struct stat info {};
+  EError error = EError::kNone;
+  if (!StatFollow(posixPath, info, error)) {
+    return error;
+  }
+  return WriteStoredFlags(posixPath, flags, info);
+}
+
+EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags,
+                        const struct stat& info) {
+  const std::string text = StoredFlagsText(flags);
+  const auto write = [&]() -> int { return WriteFlagsText(posixPath, text); };
   int result = write();
   if (result != 0 && (errno == EACCES || errno == EPERM) && (info.st_mode & S_IWUSR) == 0 &&
       info.st_uid == geteuid()) {

@@ -44,6 +44,8 @@ struct SStoredFlags {
   bool supported = true;  // false where the file system keeps no user attributes
 };
 SStoredFlags ReadStoredFlags(const std::string& posixPath);
+// The same through an open file.
+SStoredFlags ReadStoredFlagsOf(int fd);
 // The same for an entry of an open folder, without walking the whole path again where the
 // kernel allows it (`posixPath` is the fallback).
 SStoredFlags ReadStoredFlagsAt(int folderFd, const char* name, const std::string& posixPath);
@@ -51,6 +53,9 @@ SStoredFlags ReadStoredFlagsAt(int folderFd, const char* name, const std::string
 // system keeps no user attributes.
 EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags,
                         const struct stat& info);
+// The same where the file's status has not been read: it is read only when the file turns
+// out to be read-only.
+EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags);
 
 // Windows attributes of a file from its status, name and stored record.
 uint32_t AttributesOf(const struct stat& info, std::string_view name, const SStoredFlags& flags);

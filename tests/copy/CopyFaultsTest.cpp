@@ -83,12 +83,9 @@ TEST_F(CopyFaults, ALockedDestinationIsInUseAndKeepsItsDataAndVersions) {
 TEST_F(CopyFaults, ASourceThatDisappearsAfterThePreviewIsMissing) {
   BuildTree(Src(), {{"a.txt", "new", kNewTime}, {"b.txt", "b", kNewTime}});
   BuildTree(Dst(), {{"a.txt", "old", kOldTime}});
-  m_copy.onMessage = [&](CMessage& message) {
-    if (message.Offset() == kMsgPreviewDone) {
-      std::filesystem::remove(Src("a.txt"));
-    }
-  };
-  ASSERT_TRUE(m_copy.Copy(Profile()));
+  ASSERT_TRUE(m_copy.Preview(Profile()));
+  std::filesystem::remove(Src("a.txt"));
+  ASSERT_TRUE(m_copy.Copy(Profile(), true));
   const auto failed = OfKind(m_copy.run.Messages(), kMsgNotCopied);
   ASSERT_EQ(failed.size(), 1u);
   EXPECT_EQ(failed[0].reason, "This source file is missing.");

@@ -112,7 +112,8 @@ TEST_F(CopyJobTest, DataGoesIntoATemporaryFileThatIsRenamedOnlyWhenComplete) {
       current.clear();
     }
   };
-  ASSERT_TRUE(m_copy.Copy(Profile()));
+  ASSERT_TRUE(m_copy.Preview(Profile()));
+  ASSERT_TRUE(m_copy.Copy(Profile(), true));
   ASSERT_EQ(during.size(), 2u);
   for (size_t i = 0; i < during.size(); ++i) {
     // A temporary file, and the file itself not yet there (or still the old copy).
@@ -227,7 +228,9 @@ TEST_F(CopyJobTest, VerifyingPassesGoodCopiesAndCatchesADifference) {
       testing_support::WriteFile(Dst("sub/bad.txt"), Pattern(9000, 'x'));
     }
   };
-  ASSERT_TRUE(m_copy.Copy(settings));
+  // Copied from a list that stands, so that each file's messages come as it is finished.
+  ASSERT_TRUE(m_copy.Preview(settings));
+  ASSERT_TRUE(m_copy.Copy(settings, true));
   EXPECT_EQ(m_copy.statusTexts,
             (std::vector<std::string>{"Status: Copying and comparing files..."}));
   const auto compared = OfKind(m_copy.run.Messages(), kMsgCompareFailed);
@@ -333,14 +336,11 @@ TEST_F(CopyJobTest, TheErrorWindowIsAskedAndItsAnswerObeyed) {
   CSettingsState settings = Profile();
   settings.avoidStopping = 0;
   // Every source goes missing once the list stands.
-  m_copy.onMessage = [&](CMessage& message) {
-    if (message.Offset() == kMsgPreviewDone) {
-      std::filesystem::remove_all(Src());
-      testing_support::MakeFolders(Src());
-    }
-  };
+  ASSERT_TRUE(m_copy.Preview(settings));
+  std::filesystem::remove_all(Src());
+  testing_support::MakeFolders(Src());
   m_copy.errors.SetAnswer(false);
-  ASSERT_TRUE(m_copy.Copy(settings));
+  ASSERT_TRUE(m_copy.Copy(settings, true));
   ASSERT_EQ(m_copy.errors.Asked().size(), 1u);
   EXPECT_EQ(m_copy.errors.Asked()[0].reason,
             "Could not copy a file. / This source file is missing.");
@@ -352,21 +352,24 @@ TEST_F(CopyJobTest, TheErrorWindowIsAskedAndItsAnswerObeyed) {
 TEST_F(CopyJobTest, AClearedErrorWindowBoxHoldsForOneCopyOnly) {
   CSettingsState settings = Profile();
   settings.avoidStopping = 0;
-  m_copy.onMessage = [&](CMessage& message) {
-    if (message.Offset() == kMsgPreviewDone) {
-      std::filesystem::remove_all(Src());
-      testing_support::MakeFolders(Src());
+  // Every source goes missing once the list stands.
+  const auto copyVanished = [&] {
+    if (!m_copy.Preview(settings)) {
+      return false;
     }
+    std::filesystem::remove_all(Src());
+    testing_support::MakeFolders(Src());
+    return m_copy.Copy(settings, true);
   };
   m_copy.errors.SetAnswer(true);
   m_copy.errors.SetClearBox(true);
   BuildTree(Src(), {{"a.txt", "a"}, {"b.txt", "b"}});
-  ASSERT_TRUE(m_copy.Copy(settings));
+  ASSERT_TRUE(copyVanished());
   EXPECT_EQ(m_copy.run.Messages().Total(), 2);
   EXPECT_EQ(m_copy.errors.Asked().size(), 1u);
   // The next copy shows its window again.
   BuildTree(Src(), {{"c.txt", "c"}});
-  ASSERT_TRUE(m_copy.Copy(settings));
+  ASSERT_TRUE(copyVanished());
   EXPECT_EQ(m_copy.run.Messages().Total(), 1);
   EXPECT_EQ(m_copy.errors.Asked().size(), 2u);
 }

@@ -35,23 +35,6 @@ class CopyRunTest : public ::testing::Test {
   std::string D(const std::string& relative) const { return m_sandbox.Root() + "/d/" + relative; }
   std::string C(const std::string& relative) const { return m_sandbox.Root() + "/c/" + relative; }
 
-  // Fills the harness's list by a preview run of its own, as the Preview command does.
-  void Preview(CSettingsState settings) {
-    CPrompterReporter reporter(m_copy.prompter);
-    SValidationContext context{m_copy.prompter, reporter, false, nullptr};
-    CMessageQueue queue;
-    CPreviewRun preview(m_copy.prompter, m_copy.options, queue, m_copy.list);
-    ASSERT_TRUE(preview.Begin(settings, context, true));
-    while (!preview.Finished()) {
-      ASSERT_TRUE(queue.DispatchOne(
-          [&](CMessage& message) {
-            bool handled = false;
-            return preview.Handle(message, handled);
-          },
-          std::chrono::seconds(60)));
-    }
-  }
-
   CTestSandbox m_sandbox;
   SCopyHarness m_copy;
 };
@@ -76,22 +59,53 @@ TEST_F(CopyRunTest, GathersTheListFirstAndCopiesWhenItIsDone) {
   EXPECT_EQ(ReadFile(D("dst/sub/b.txt")), "b");
 }
 
-TEST_F(CopyRunTest, StoppingTheGatheringCopiesNothingAndHasNoResults) {
-  BuildTree(C("src"), {{"a.txt", "a"}, {"b.txt", "b"}, {"sub/c.txt", "c"}});
+// A Copy without a preview copies while it still gathers its list; a stop then stops
+// both. Whenever the stop comes, what is in the destination is whole and is what the
+// results report, and a copy that had done nothing reports nothing.
+class GatheringCopyStop : public CopyRunTest {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < 40; ++i) {
+      const std::string name = "f" + std::to_string(i) + ".txt";
+      BuildTree(C("src"), {{name, name}, {"sub/" + name, "sub " + name}});
+    }
+  }
+  void ExpectWholeAndReported() {
+    EXPECT_TRUE(m_copy.run.Stopped());
+    int copied = 0;
+    for (const std::string folder : {"", "sub/"}) {
+      for (const std::string& name : Names(D("dst/" + folder))) {
+        if (name == "sub") {
+          continue;
+        }
+        EXPECT_TRUE(name.starts_with("f")) << name;  // no temporary file stays
+        EXPECT_EQ(ReadFile(D("dst/" + folder + name)), ReadFile(C("src/" + folder + name)));
+        ++copied;
+      }
+    }
+    const auto setups = std::count(m_copy.offsets.begin(), m_copy.offsets.end(), kMsgCopySetup);
+    if (m_copy.run.HasResults()) {
+      EXPECT_EQ(setups, 1);
+      EXPECT_EQ(m_copy.run.Files(), copied);
+      EXPECT_EQ(std::count(m_copy.offsets.begin(), m_copy.offsets.end(), kMsgItemDone), copied);
+    } else {
+      EXPECT_EQ(setups, 0);
+      EXPECT_EQ(copied, 0);
+    }
+  }
+};
+
+TEST_F(GatheringCopyStop, AStopWhileTheListIsGathered) {
   m_copy.onMessage = [&](CMessage& message) {
     if (message.Offset() == kMsgAddItems) {
       m_copy.run.Stop();
     }
   };
   ASSERT_TRUE(m_copy.Copy(Profile()));
-  EXPECT_TRUE(m_copy.run.Stopped());
-  EXPECT_FALSE(m_copy.run.HasResults());
-  EXPECT_FALSE(Exists(D("dst")));
-  EXPECT_EQ(std::count(m_copy.offsets.begin(), m_copy.offsets.end(), kMsgCopySetup), 0);
+  ExpectWholeAndReported();
 }
 
-TEST_F(CopyRunTest, AStopJustAsTheGatheringEndsStillCopiesNothing) {
-  BuildTree(C("src"), {{"a.txt", "a"}});
+TEST_F(GatheringCopyStop, AStopJustAsTheGatheringEnds) {
   // The gathering has finished unstopped; the stop comes before its end is handled.
   m_copy.onMessage = [&](CMessage& message) {
     if (message.Offset() == kMsgPreviewDone) {
@@ -100,14 +114,25 @@ TEST_F(CopyRunTest, AStopJustAsTheGatheringEndsStillCopiesNothing) {
     }
   };
   ASSERT_TRUE(m_copy.Copy(Profile()));
+  ExpectWholeAndReported();
+}
+
+TEST_F(GatheringCopyStop, AStopBeforeAnythingIsCopiedLeavesNothingAndNoResults) {
+  // The first folder's announcement comes before any row: the copy has nothing yet.
+  m_copy.target.onPost = [&](const CMessage& message) {
+    if (message.Offset() == kMsgCurrentFolder) {
+      m_copy.run.Stop();
+    }
+  };
+  ASSERT_TRUE(m_copy.Copy(Profile()));
   EXPECT_TRUE(m_copy.run.Stopped());
   EXPECT_FALSE(m_copy.run.HasResults());
-  EXPECT_FALSE(Exists(D("dst/a.txt")));
+  EXPECT_FALSE(Exists(D("dst")));
 }
 
 TEST_F(CopyRunTest, AFinishedPreviewsListIsCopiedAsItStands) {
   BuildTree(C("src"), {{"a.txt", "a"}, {"b.txt", "b"}, {"c.txt", "c"}});
-  Preview(Profile());
+  ASSERT_TRUE(m_copy.Preview(Profile()));
   ASSERT_EQ(m_copy.list.Count(), 3u);
   // The user takes a row out of the list before copying.
   for (size_t i = 0; i < m_copy.list.Count(); ++i) {

@@ -25,7 +25,8 @@ class CopyStartTest : public copy_test::CopyTreeTest {};
 
 TEST_F(CopyStartTest, AQueueRecordsWhyACopyCouldNotStartAndGoesOn) {
   // With clusters of 1 MiB on the destination, the copy buffer is the only allocation that
-  // large: failing it keeps the gathered copy from starting.
+  // large: failing it (at each of its four sizes, halved from 8 clusters) keeps the copy of
+  // "one" from starting. It is made as the copy starts, on this thread.
   constexpr size_t kCluster = 1 << 20;
   m_sandbox.SetDrives("C={root}/c;D={root}/d,fixed,cluster=" + std::to_string(kCluster));
   BuildTree(m_sandbox.CRoot() + "/s1", {{"a.txt", "a"}});
@@ -34,19 +35,18 @@ TEST_F(CopyStartTest, AQueueRecordsWhyACopyCouldNotStartAndGoesOn) {
   const auto select = [](const std::string& name, CSettingsState& settings) {
     settings = Profile(name == "missing" ? "C:\\nothing" : (name == "one" ? "C:\\s1" : "C:\\s2"),
                        "D:\\" + name);
-    return true;
-  };
-  int gathered = 0;
-  m_copy.onMessage = [&](CMessage& message) {
-    if (message.Offset() == kMsgPreviewDone && ++gathered == 1) {
-      testing_support::FailAllocations(1, kCluster);  // the gathering of "one" is done
+    if (name == "one") {
+      testing_support::FailAllocations(4, kCluster);
+    } else {
+      testing_support::StopFailingAllocations();
     }
+    return true;
   };
   const long failedBefore = testing_support::FailedAllocations();
   const bool ended = m_copy.CopyQueue(queue, select);
   testing_support::StopFailingAllocations();
   ASSERT_TRUE(ended);
-  EXPECT_EQ(testing_support::FailedAllocations(), failedBefore + 1);
+  EXPECT_EQ(testing_support::FailedAllocations(), failedBefore + 4);
 
   EXPECT_FALSE(m_copy.run.Stopped());
   EXPECT_TRUE(m_copy.run.HasResults());

@@ -80,20 +80,30 @@ TEST_F(JobFailureTest, APreviewEndsAsStopped) {
   EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"The preview stopped: unknown failure"});
 }
 
-TEST_F(JobFailureTest, AGatheringEndsTheCopyRunWithNothingCopied) {
+TEST_F(JobFailureTest, AFailedGatheringStopsTheCopyThatRunsWithIt) {
   ThrowOnce(m_copy.target, kMsgAddItems);
   CSettingsState settings = Profile();
   ASSERT_TRUE(m_copy.run.Begin(settings, false));
   ASSERT_TRUE(m_copy.Drive(kPatience));
   EXPECT_TRUE(m_copy.run.Stopped());
-  EXPECT_FALSE(m_copy.run.HasResults());
-  EXPECT_FALSE(Exists(Dst()));
+  EXPECT_EQ(m_copy.prompter.Texts(),
+            std::vector<std::string>{"The preview stopped: unknown failure"});
+  // What the copy did before it stopped is whole, and reported.
+  int copied = 0;
+  for (const std::string name : {"a.txt", "sub/b.txt", "sub/c.txt"}) {
+    if (Exists(Dst(name))) {
+      EXPECT_EQ(ReadFile(Dst(name)), ReadFile(Src(name)));
+      ++copied;
+    }
+  }
+  EXPECT_EQ(m_copy.run.HasResults() ? m_copy.run.Files() : 0, copied);
 }
 
 TEST_F(JobFailureTest, ACopyEndsAsStoppedWithAMessageAndKeepsWhatItCopied) {
   ThrowOnce(m_copy.target, kMsgItemDone);
   CSettingsState settings = Profile();
-  ASSERT_TRUE(m_copy.run.Begin(settings, false));
+  ASSERT_TRUE(m_copy.Preview(settings));
+  ASSERT_TRUE(m_copy.run.Begin(settings, true));
   ASSERT_TRUE(m_copy.Drive(kPatience));
   EXPECT_TRUE(m_copy.run.Stopped());
   ASSERT_TRUE(m_copy.run.HasResults());

@@ -7,7 +7,10 @@
 #include <stdexcept>
 
 #include "platform/DriveMap.h"
+#include "core/Reporter.h"
 #include "platform/FileInfo.h"
+#include "run/FolderValidation.h"
+#include "run/PreviewRun.h"
 
 namespace copy_test {
 
@@ -25,6 +28,28 @@ bool SCopyHarness::Copy(CSettingsState settings, bool previewed) {
     return false;
   }
   return Drive();
+}
+
+bool SCopyHarness::Preview(CSettingsState settings) {
+  CPrompterReporter reporter(prompter);
+  SValidationContext context{prompter, reporter, false, nullptr};
+  CMessageQueue previewQueue;
+  CPreviewRun preview(prompter, options, previewQueue, list);
+  if (!preview.Begin(settings, context, true)) {
+    return false;
+  }
+  while (!preview.Finished()) {
+    const bool handled = previewQueue.DispatchOne(
+        [&](CMessage& message) {
+          bool previewMessage = false;
+          return preview.Handle(message, previewMessage);
+        },
+        std::chrono::seconds(60));
+    if (!handled) {
+      return false;
+    }
+  }
+  return !preview.Stopped();
 }
 
 bool SCopyHarness::CopyQueue(CQueueComboBoxData& queue, CCopyRun::ProfileSelector select) {

@@ -53,6 +53,9 @@ struct SCopyHarness {
   // Begins the run and handles its messages until it is finished; false when it did not
   // begin or did not finish within the time limit.
   bool Copy(CSettingsState settings, bool previewed = false);
+  // Fills the list by a preview run of its own, as the Preview command does, so that a
+  // following Copy(settings, true) copies a list that stood before the copy began.
+  bool Preview(CSettingsState settings);
   bool CopyQueue(CQueueComboBoxData& queue, CCopyRun::ProfileSelector select);
   // Handles messages until the run is finished; false on time-out.
   bool Drive(std::chrono::seconds limit = std::chrono::seconds(120));
