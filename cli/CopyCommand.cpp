@@ -108,6 +108,7 @@ int RunCopyCommand(const SCliArguments& arguments) {
   CPreviewList list;
   CPreviewCounts counts(list);
   CCopyRun run(prompter, errorWindow, options, queue, list);
+  run.SetWorkers(CopyWorkers(arguments));
 
   EProfileFailure failure = EProfileFailure::kNone;
   std::string message;

@@ -106,6 +106,33 @@ TEST_F(CliCopy, CopiesATreeAndReportsNoMessages) {
   }
 }
 
+TEST_F(CliCopy, OneWorkerOrManyCopyTheSameAndReportTheSame) {
+  for (int file = 0; file < 30; ++file) {
+    const std::string folder = "f" + std::to_string(file % 3) + "/";
+    BuildTree(Source(), {{folder + "n" + std::to_string(file) + ".dat",
+                          Contents(static_cast<size_t>(file * 997), file)}});
+  }
+  BuildTree(Source(), {{"f1/big.bin", Contents(3 << 20, 7)}});
+  std::string firstReport;
+  for (const std::string workers : {"1", "4"}) {
+    const SCliResult result =
+        Run({"copy", "--source", "C:\\src", "--dest", "D:\\dst" + workers, "--workers", workers});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_THAT(result.err, HasSubstr(workers == "1" ? "with 1 worker\n" : "with 4 workers\n"));
+    const std::vector<std::string> copied = FilesBelow(Destination() + workers);
+    EXPECT_EQ(copied, FilesBelow(Source()));
+    for (const std::string& path : copied) {
+      EXPECT_EQ(ReadFile(Destination() + workers + "/" + path), ReadFile(Source() + "/" + path));
+    }
+    // The report without its elapsed time.
+    const std::string report = result.out.substr(0, result.out.find("Elapsed time"));
+    if (firstReport.empty()) {
+      firstReport = report;
+    }
+    EXPECT_EQ(report, firstReport);
+  }
+}
+
 TEST_F(CliCopy, ACopyWithAFailureExitsWithOne) {
   m_sandbox.SetDrives("C={root}/c;D={root}/d,fixed,free=1000");
   BuildTree(Source(), {{"a.bin", Contents(5000, 1)}});
@@ -120,6 +147,13 @@ TEST_F(CliCopy, BadArgumentsAreAUsageError) {
   EXPECT_EQ(Run({"copy", "--source", "C:\\src", "--dest", "D:\\dst", "--text"}).status, 2);
   EXPECT_EQ(Run({"copy", "--profile", "x", "--queue", "y"}).status, 2);
   EXPECT_EQ(Run({"copy", "--queue"}).status, 2);
+  for (const std::string count : {"0", "65", "two", "2x", ""}) {
+    EXPECT_EQ(Run({"copy", "--source", "C:\\src", "--dest", "D:\\dst", "--workers", count}).status,
+              2)
+        << count;
+  }
+  EXPECT_EQ(Run({"preview", "--source", "C:\\src", "--dest", "D:\\dst", "--workers", "2"}).status,
+            2);
   const SCliResult result = Run({"copy"});
   EXPECT_EQ(result.status, 2);
   EXPECT_THAT(result.err, HasSubstr("Usage:"));
@@ -153,7 +187,7 @@ TEST_F(CliCopy, AQueueFromADataFileCopiesEachProfile) {
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err.substr(0, result.err.find('\n')),
             std::string("brevant-cli ") + kVersionText + ": copying queue \"Nightly\" from \"" +
-                dataFile + "\"");
+                dataFile + "\" with " + cli_test::DefaultWorkers());
   EXPECT_THAT(result.out, HasSubstr("Files: 2\r\n"));
   EXPECT_EQ(ReadFile(Destination("d1") + "/a.txt"), "a");
   EXPECT_EQ(ReadFile(Destination("d2") + "/b/c.txt"), "c");

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "copy/CopyWorkers.h"
 #include "tests/support/TestSandbox.h"
 
 extern char** environ;
@@ -139,6 +140,11 @@ SCliResult RunCliOnTerminal(const std::vector<std::string>& arguments, const std
   close(terminal.master);
   result.out = testing_support::ReadFile(outPath);
   return result;
+}
+
+std::string DefaultWorkers() {
+  const size_t workers = CCopyWorkers::ForThisMachine();
+  return std::to_string(workers) + (workers == 1 ? " worker" : " workers");
 }
 
 }  // namespace cli_test

@@ -30,4 +30,8 @@ SCliResult FinishCli(pid_t pid, const std::string& outPath, const std::string& e
 SCliResult RunCliOnTerminal(const std::vector<std::string>& arguments, const std::string& outPath,
                             int timeoutSeconds = 60);
 
+// How a copy's start line names the number of files it copies at once by default on this
+// machine ("2 workers").
+std::string DefaultWorkers();
+
 }  // namespace cli_test

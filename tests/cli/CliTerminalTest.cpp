@@ -73,8 +73,9 @@ class CliTerminal : public ::testing::Test {
 TEST_F(CliTerminal, WithoutATerminalTheFirstLineSaysWhatStartsAndNoEscapesFollow) {
   const SCliResult copy = CopyToFile({"copy", "--source", "C:\\src", "--dest", "D:\\dst"});
   ASSERT_EQ(copy.status, 0) << copy.err;
-  EXPECT_EQ(FirstLine(copy.err),
-            std::string("brevant-cli ") + kVersionText + ": copying \"C:\\src\" to \"D:\\dst\"");
+  EXPECT_EQ(FirstLine(copy.err), std::string("brevant-cli ") + kVersionText +
+                                     ": copying \"C:\\src\" to \"D:\\dst\" with " +
+                                     cli_test::DefaultWorkers());
   EXPECT_FALSE(HasControlCharacters(copy.err)) << copy.err;
 
   const SCliResult preview =
@@ -102,8 +103,9 @@ TEST_F(CliTerminal, ADumbTerminalIsTreatedLikeALog) {
   const CScopedEnv term("TERM", "dumb");
   const SCliResult result = CopyOnTerminal();
   ASSERT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(FirstLine(result.err),
-            std::string("brevant-cli ") + kVersionText + ": copying \"C:\\src\" to \"D:\\dst\"");
+  EXPECT_EQ(FirstLine(result.err), std::string("brevant-cli ") + kVersionText +
+                                       ": copying \"C:\\src\" to \"D:\\dst\" with " +
+                                       cli_test::DefaultWorkers());
   EXPECT_FALSE(HasControlCharacters(result.err)) << result.err;
 }
 
