@@ -131,8 +131,8 @@ void CCopyJob::StartRun() {
     m_attributes = std::make_unique<CAttributeWorker>();
   }
   m_archiveMarks = std::make_unique<CArchiveMarks>(m_setup.destinationRoot);
-  const size_t workers = m_setup.workers > 0 ? static_cast<size_t>(m_setup.workers)
-                                             : CCopyWorkers::ForThisMachine();
+  const size_t workers =
+      m_setup.workers > 0 ? static_cast<size_t>(m_setup.workers) : CCopyWorkers::ForThisMachine();
   m_workersUsed = 1;
   if (workers > 1) {
     const size_t bufferSize =
@@ -140,6 +140,9 @@ void CCopyJob::StartRun() {
     m_workers = std::make_unique<CCopyWorkers>(workers, bufferSize);
     m_workersUsed = static_cast<int32_t>(m_workers->Count());
     m_window = m_workers->Count() * kItemsPerWorker;
+  }
+  if (m_setup.buffer.empty()) {
+    m_setup.buffer.resize(65536);
   }
   m_startedMs = platform::GetTickCountMs();
   if (m_setup.walk) {
@@ -335,6 +338,7 @@ const CFilesListCtrlData* CCopyJob::NextRow(void (CCopyJob::*whileWaiting)()) {
   while (true) {
     bool ended = false;
     if (const CFilesListCtrlData* row = m_feed->Next(ended)) {
+      ++m_nextRow;
       return row;
     }
     if (ended) {
@@ -400,40 +404,57 @@ void CCopyJob::DoItem(const CFilesListCtrlData& row) {
 }
 
 void CCopyJob::CopyAtOnce() {
-  while (const CFilesListCtrlData* row = NextRow(&CCopyJob::FinishReady)) {
+  while (true) {
+    const CFilesListCtrlData* row = NextRow(&CCopyJob::FinishReady);
+    if (row == nullptr) {
+      // The last items may still hand rows out again (a file that ran out of space beside
+      // others): the list is through only when they are all finished.
+      const uint64_t takeBacks = m_takeBacks;
+      if (m_stop == 0) {
+        FinishAll();
+      }
+      if (m_stop == 0 && TakenBack(takeBacks, nullptr)) {
+        continue;
+      }
+      break;
+    }
     if (CheckPoint()) {
       break;
     }
+    const uint64_t takeBacks = m_takeBacks;
     FinishReady();
     GoLiveOnceWalked();
     if (m_stop != 0) {
       break;
+    }
+    if (TakenBack(takeBacks, nullptr)) {
+      continue;  // this row comes again
     }
     Dispatch(*row);
     if (m_stop != 0) {
       break;
     }
   }
-  if (m_stop == 0) {
-    FinishAll();
-  }
   AbandonAll();  // what a stop left under way
 }
 
 void CCopyJob::Dispatch(const CFilesListCtrlData& row) {
+  const uint64_t takeBacks = m_takeBacks;
   auto item = std::make_unique<SItem>();
   item->row = &row;
+  item->rowIndex = LastRowIndex();
   if (row.action != kActionCopy) {
     // Folders to create and files to delete are done in turn as they are finished; a
     // deletion waits for a copy to the same name that is under way, and the other way round.
     if (row.action == kActionDelete) {
-      item->conflictKey =
-          m_lookup->Folder(WithBackslash(row.Folder())).path + row.name;
+      item->conflictKey = m_lookup->Folder(WithBackslash(row.Folder())).path + row.name;
       if (m_underWayKeys.contains(item->conflictKey)) {
         FinishAll();
       }
     }
-    Enqueue(std::move(item), false);
+    if (!TakenBack(takeBacks, item.get())) {
+      Enqueue(std::move(item), false);
+    }
     return;
   }
   SFilePlan& plan = item->plan;
@@ -443,7 +464,7 @@ void CCopyJob::Dispatch(const CFilesListCtrlData& row) {
     item->conflictKey = plan.destination;
     if (m_underWayKeys.contains(item->conflictKey)) {
       FinishAll();
-      if (m_stop != 0) {
+      if (m_stop != 0 || TakenBack(takeBacks, item.get())) {
         return;
       }
     }
@@ -454,9 +475,8 @@ void CCopyJob::Dispatch(const CFilesListCtrlData& row) {
   } else if (row.size > kSmallFile || !FitsWhateverHappens(plan)) {
     CopyLargeFile(std::move(item));
   } else {
-    item->spaceHeld =
-        std::min<int64_t>(0, static_cast<int64_t>(RoundUp(plan.oldSize)) -
-                                 static_cast<int64_t>(plan.needed));
+    item->spaceHeld = std::min<int64_t>(
+        0, static_cast<int64_t>(RoundUp(plan.oldSize)) - static_cast<int64_t>(plan.needed));
     Enqueue(std::move(item), true);
   }
 }
@@ -464,7 +484,11 @@ void CCopyJob::Dispatch(const CFilesListCtrlData& row) {
 void CCopyJob::CopyLargeFile(std::unique_ptr<SItem> item) {
   // Copied alone, in turn: it may ask about a stop in its middle (once the whole list
   // stands), and whether it fits depends on everything before it.
+  const uint64_t takeBacks = m_takeBacks;
   FinishAll();
+  if (TakenBack(takeBacks, item.get())) {
+    return;
+  }
   if (m_stop == 0 && item->row->size > kSmallFile) {
     GoLive();
   }
@@ -477,9 +501,13 @@ void CCopyJob::CopyLargeFile(std::unique_ptr<SItem> item) {
 }
 
 void CCopyJob::Enqueue(std::unique_ptr<SItem> item, bool toWorkers) {
+  const uint64_t takeBacks = m_takeBacks;
   WaitForRoom();
   if (m_stop != 0) {
     Abandon(*item);
+    return;
+  }
+  if (TakenBack(takeBacks, item.get())) {
     return;
   }
   SItem* queued = item.get();
@@ -560,10 +588,70 @@ void CCopyJob::FinishItem(SItem& item) {
     return;
   }
   m_reporter.CurrentItem(*item.row, true);
-  for (const uint64_t bytes : item.writes) {
-    m_reporter.BytesWritten(bytes);
+  if (RanOutBesideOthers(item)) {
+    CopyAgainAlone(item);
+  } else {
+    for (const uint64_t bytes : item.writes) {
+      m_reporter.BytesWritten(bytes);
+    }
   }
   CompleteItem(item);
+}
+
+bool CCopyJob::RanOutBesideOthers(const SItem& item) const {
+  return !item.result.ok && item.result.diskFull && !m_underWay.empty() && m_stop == 0;
+}
+
+void CCopyJob::CopyAgainAlone(SItem& item) {
+  // The temporary files of the files after it took space that a copy in turn would have
+  // left to this one.
+  TakeBackUnderWay();
+  item.to.Close();
+  item.guard.Close();
+  if (!item.temporary.empty()) {
+    platform::DeleteFile(item.temporary);
+    item.temporary.clear();
+  }
+  item.writes.clear();
+  item.result = SFileResult{};
+  CopyToTemporary(item, true, m_setup.buffer.data(), m_setup.buffer.size());
+}
+
+bool CCopyJob::TakenBack(uint64_t takeBacks, SItem* item) {
+  if (takeBacks == m_takeBacks) {
+    return false;
+  }
+  if (item != nullptr && item->plan.countsFolder) {
+    m_madeSure.RemoveKey(item->plan.folder);
+  }
+  return true;
+}
+
+void CCopyJob::TakeBackUnderWay() {
+  if (m_underWay.empty()) {
+    return;
+  }
+  ++m_takeBacks;
+  const size_t first = m_underWay.front()->rowIndex;
+  for (const std::unique_ptr<SItem>& item : m_underWay) {
+    WaitUntilDone(*item);
+    item->to.Close();
+    item->guard.Close();
+    if (!item->temporary.empty()) {
+      platform::DeleteFile(item->temporary);
+    }
+    // Its folder is made already; planned again, it is made sure of (and counted) again.
+    if (item->plan.countsFolder) {
+      m_madeSure.RemoveKey(item->plan.folder);
+    }
+  }
+  m_underWay.clear();
+  m_underWayKeys.clear();
+  m_spaceHeld = 0;
+  if (m_feed) {
+    m_feed->Rewind(first);
+  }
+  m_nextRow = first;
 }
 
 void CCopyJob::Abandon(SItem& item) {
@@ -674,11 +762,7 @@ void CCopyJob::CopyItem(SItem& item) {
   if (!MakeRoom(item.plan)) {
     return;
   }
-  std::vector<char>& buffer = m_setup.buffer;
-  if (buffer.empty()) {
-    buffer.resize(65536);
-  }
-  CopyToTemporary(item, true, buffer.data(), buffer.size());
+  CopyToTemporary(item, true, m_setup.buffer.data(), m_setup.buffer.size());
   CompleteItem(item);
 }
 
@@ -723,7 +807,8 @@ void CCopyJob::PlanExisting(const CFilesListCtrlData& row, SFilePlan& plan) {
     plan.countsFolder = true;
     // A folder just made holds nothing: its files need not be looked for.
     if (!plan.madeFolders.empty() &&
-        plan.madeFolders.back() == std::string_view(plan.folder).substr(0, plan.folder.size() - 1)) {
+        plan.madeFolders.back() ==
+            std::string_view(plan.folder).substr(0, plan.folder.size() - 1)) {
       m_lookup->Made(plan.folder);
     }
   }
@@ -833,8 +918,7 @@ void CCopyJob::CopyToTemporary(SItem& item, bool live, char* buffer, size_t buff
     item.result = std::move(copied);
     return;
   }
-  if (SFileResult completed = CompleteData(from, item.to, !item.existing.empty());
-      !completed.ok) {
+  if (SFileResult completed = CompleteData(from, item.to, !item.existing.empty()); !completed.ok) {
     item.result = std::move(completed);
     return;
   }
@@ -1125,7 +1209,8 @@ void CCopyJob::GiveAttributes(const SFilePlan& plan, const std::string& destinat
   const CFilter& filter = *m_setup.filter;
   // A destination that replaced its old copy by rename kept nothing of it: it is new too,
   // and most new files already have the attributes they are to have.
-  if (const auto given = filter.FreshDestinationAttributes(source.attributes, LastName(destination))) {
+  if (const auto given =
+          filter.FreshDestinationAttributes(source.attributes, LastName(destination))) {
     if (m_attributes) {
       m_attributes->Add(destination, *given);
     } else {

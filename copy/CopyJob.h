@@ -156,6 +156,7 @@ class CCopyJob : public CThreadJob {
   // finished in list order.
   struct SItem {
     const CFilesListCtrlData* row = nullptr;
+    size_t rowIndex = 0;  // its place among the rows, to hand it out again
     SFilePlan plan;
     std::string temporary;
     platform::CFile to;     // the temporary file while it is written
@@ -185,6 +186,8 @@ class CCopyJob : public CThreadJob {
   // The list, or the rows of the walk as they come; null at its end. `whileWaiting` runs
   // while the walk has no row ready.
   const CFilesListCtrlData* NextRow(void (CCopyJob::*whileWaiting)());
+  // The index the row last handed out had.
+  size_t LastRowIndex() const { return m_nextRow - 1; }
   void NothingToDo() {}
 
   // The walk of a copy that gathers its list as it goes.
@@ -217,6 +220,14 @@ class CCopyJob : public CThreadJob {
   void FinishItem(SItem& item);
   void Abandon(SItem& item);
   void AbandonAll();
+  // A file that ran out of space while others were copied beside it: they go back to be
+  // handed out again, and it is copied again alone, as it would have been in turn.
+  bool RanOutBesideOthers(const SItem& item) const;
+  void TakeBackUnderWay();
+  void CopyAgainAlone(SItem& item);
+  // Whether items were taken back since `takeBacks` was read: an item being handed out then
+  // goes back too (its folder, made already, to be made sure of again).
+  bool TakenBack(uint64_t takeBacks, SItem* item);
   bool FitsWhateverHappens(const SFilePlan& plan) const;
   void Notify();
 
@@ -298,7 +309,7 @@ class CCopyJob : public CThreadJob {
   std::unordered_set<std::string> m_written;   // destination files this run wrote
 
   // Where the rows come from.
-  size_t m_nextRow = 0;
+  size_t m_nextRow = 0;  // of the list, or of the feed
   std::unique_ptr<CRowFeed> m_feed;
   CPreviewJob m_walk;
   std::thread m_walkThread;
@@ -310,10 +321,11 @@ class CCopyJob : public CThreadJob {
   std::condition_variable m_event;
   std::deque<std::unique_ptr<SItem>> m_underWay;
   size_t m_window = 0;  // how many items may be under way
+  uint64_t m_takeBacks = 0;
   int64_t m_spaceHeld = 0;
   // The destination paths of the items under way, whatever their letter case.
   std::unordered_set<std::string, CMapCIStringToPtr::SHash, CMapCIStringToPtr::SEqual>
       m_underWayKeys;
-  std::vector<std::string> m_abandonedFolders;     // made for items that were abandoned
+  std::vector<std::string> m_abandonedFolders;  // made for items that were abandoned
   std::unique_ptr<CCopyWorkers> m_workers;
 };

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include "copy/RowFeed.h"
 
+#include <algorithm>
 #include <utility>
 
 CRowFeed::CRowFeed(std::function<void()> changed) : m_changed(std::move(changed)) {}
@@ -30,6 +31,11 @@ const CFilesListCtrlData* CRowFeed::Next(bool& ended) {
   }
   ended = m_ended;
   return nullptr;
+}
+
+void CRowFeed::Rewind(size_t index) {
+  std::lock_guard lock(m_mutex);
+  m_next = std::min(index, m_next);
 }
 
 bool CRowFeed::Ready() const {

@@ -25,6 +25,8 @@ class CRowFeed : public CRowSink {
   // The copy's side: the next row, or null when none is waiting; `ended` tells whether none
   // will come any more.
   const CFilesListCtrlData* Next(bool& ended);
+  // Hands the rows out again from the `index`th on.
+  void Rewind(size_t index);
   // Whether a row is waiting or the walk has ended, so that Next() has an answer.
   bool Ready() const;
   // Every row handed over; complete once the walk has ended.

@@ -57,6 +57,8 @@ class CCopyRun {
   // The files the last profile's copy has done (none: its progress bars are shown full).
   int32_t FilesDone() const { return m_copyJob.FilesDone(); }
   int32_t Folders() const { return m_copyJob.ReportedFolders(); }
+  // How many threads copied files in the last profile's copy.
+  int32_t WorkersUsed() const { return m_copyJob.WorkersUsed(); }
   bool AllItemsListed() const { return m_allItemsListed; }
   int32_t CopyMode() const { return m_copyMode; }
   bool QueueRun() const { return m_queueRun; }
