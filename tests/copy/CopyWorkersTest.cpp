@@ -300,4 +300,32 @@ TEST_F(CopyWorkersFullDestination, TheFilesThatFitAreTheFilesThatFitWithOneWorke
   EXPECT_EQ(static_cast<size_t>(many.run.Files()), copied.size());
 }
 
+TEST_F(CopyWorkersFullDestination, AFileThatFitsOnlyBeforeTheFilesAfterItIsCopied) {
+  // The first file takes all but a few pages of the disk; copied in turn it fits, and only
+  // the files after it run out of space. Copied beside it, the small files after it would
+  // take its room.
+  BuildTree(m_sandbox.Root() + "/c/src", {{"first.bin", Pattern(240 * 4096, 'f'), kNewTime}});
+  for (int file = 0; file < 40; ++file) {
+    BuildTree(m_sandbox.Root() + "/c/src", {{"b/" + std::to_string(file) + ".txt",
+                                             Pattern(4 * 4096, 'a' + file % 20), kNewTime}});
+  }
+  SCopyHarness one;
+  one.run.SetWorkers(1);
+  SCopyHarness many;
+  many.run.SetWorkers(kManyWorkers);
+  // The whole list stands first, so that the workers all start at once.
+  ASSERT_TRUE(one.Preview(Profile("C:\\src", "E:\\dst")));
+  ASSERT_TRUE(many.Preview(Profile("C:\\src", "F:\\dst")));
+  ASSERT_TRUE(one.Copy(Profile("C:\\src", "E:\\dst"), true));
+  ASSERT_TRUE(many.Copy(Profile("C:\\src", "F:\\dst"), true));
+  const auto copied = Contents(m_sandbox.Root() + "/f/dst");
+  ASSERT_TRUE(copied.contains("first.bin"));
+  EXPECT_EQ(copied.at("first.bin"), Pattern(240 * 4096, 'f'));
+  EXPECT_EQ(copied, Contents(m_sandbox.Root() + "/e/dst"));
+  EXPECT_EQ(Shown(many.run.Messages(), "F:\\dst"), Shown(one.run.Messages(), "E:\\dst"));
+  EXPECT_EQ(Told(many), Told(one));
+  EXPECT_FALSE(AnyTemporary(m_sandbox.Root() + "/f/dst"));
+  EXPECT_EQ(copied.size() + static_cast<size_t>(many.run.Messages().Total()), 41u);
+}
+
 }  // namespace
