@@ -93,6 +93,12 @@ bool CCopyMsgDlg::KeepShowing() const {
 }
 
 void CCopyMsgDlg::Answer(bool goOn) {
+  // The first answer counts: a click or a key that arrives after the countdown closed the
+  // window (or the other way round) changes nothing.
+  if (m_answered) {
+    return;
+  }
+  m_answered = true;
   m_timer.stop();
   m_goOn = goOn;
   done(goOn ? QDialog::Accepted : QDialog::Rejected);

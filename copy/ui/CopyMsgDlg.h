@@ -43,4 +43,5 @@ class CCopyMsgDlg : public QDialog {
   QLabel* m_countdownText = nullptr;
   QPushButton* m_stopCountdown = nullptr;
   bool m_goOn = false;
+  bool m_answered = false;
 };

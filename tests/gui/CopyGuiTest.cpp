@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTreeView>
 #include <QtTest>
@@ -141,6 +142,8 @@ class CopyGuiTest : public QObject {
 
       // The first failure asks; the box is cleared, so the next one of its kind does not.
       auto error = AnswerModal<CCopyMsgDlg>([&](CCopyMsgDlg* dialog) {
+        // A failed check ends the answer early: the window closes all the same.
+        const auto closeAnyway = qScopeGuard([dialog] { dialog->reject(); });
         errorTexts << Child<QLineEdit>(dialog, "error")->text()
                    << Child<QLineEdit>(dialog, "reason")->text()
                    << Child<QLineEdit>(dialog, "path")->text();
@@ -149,25 +152,30 @@ class CopyGuiTest : public QObject {
         QTest::mouseClick(Child<QCheckBox>(dialog, "keepShowing"), Qt::LeftButton);
         QTest::mouseClick(Child<QPushButton>(dialog, "yesButton"), Qt::LeftButton);
       });
-      auto results = AnswerModal<CCopyResultsDlg>([&](CCopyResultsDlg* dialog) {
-        progressStatus = Child<QLabel>(OpenProgressWindow(window), "status")->text();
-        auto* view = Child<QTreeView>(dialog, "messages");
-        tree = TreeLines(view->model());
-        elapsed = Child<QLineEdit>(dialog, "elapsed")->text();
-        QCOMPARE(Child<QLineEdit>(dialog, "files")->text(), QStringLiteral("1"));
-        QCOMPARE(Child<QLineEdit>(dialog, "folders")->text(), QStringLiteral("1"));
-        QTest::mouseClick(Child<QCheckBox>(dialog, "withDetails"), Qt::LeftButton);
-        QTest::mouseClick(Child<QPushButton>(dialog, "expandButton"), Qt::LeftButton);
-        QVERIFY(gui_testing::SaveScreenshot(dialog, QStringLiteral("copy-results-in-program")));
-        auto save = AnswerModal<QFileDialog>([&](QFileDialog* file) {
-          file->selectFile(QString::fromStdString(m_sandbox->Root() + "/d/report.txt"));
-          static_cast<QDialog*>(file)->accept();  // as its Save button does
-        });
-        QTest::mouseClick(Child<QPushButton>(dialog, "exportButton"), Qt::LeftButton);
-        QVERIFY(save->Answered());
-        exported = ReadFile(m_sandbox->Root() + "/d/report.txt");
-        QTest::mouseClick(Child<QPushButton>(dialog, "closeButton"), Qt::LeftButton);
-      });
+      // Longer than an unanswered error window's countdown, so a second one (a fault) closes
+      // by itself before this gives up.
+      auto results = AnswerModal<CCopyResultsDlg>(
+          [&](CCopyResultsDlg* dialog) {
+            const auto closeAnyway = qScopeGuard([dialog] { dialog->reject(); });
+            progressStatus = Child<QLabel>(OpenProgressWindow(window), "status")->text();
+            auto* view = Child<QTreeView>(dialog, "messages");
+            tree = TreeLines(view->model());
+            elapsed = Child<QLineEdit>(dialog, "elapsed")->text();
+            QCOMPARE(Child<QLineEdit>(dialog, "files")->text(), QStringLiteral("1"));
+            QCOMPARE(Child<QLineEdit>(dialog, "folders")->text(), QStringLiteral("1"));
+            QTest::mouseClick(Child<QCheckBox>(dialog, "withDetails"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(dialog, "expandButton"), Qt::LeftButton);
+            QVERIFY(gui_testing::SaveScreenshot(dialog, QStringLiteral("copy-results-in-program")));
+            auto save = AnswerModal<QFileDialog>([&](QFileDialog* file) {
+              file->selectFile(QString::fromStdString(m_sandbox->Root() + "/d/report.txt"));
+              static_cast<QDialog*>(file)->accept();  // as its Save button does
+            });
+            QTest::mouseClick(Child<QPushButton>(dialog, "exportButton"), Qt::LeftButton);
+            QVERIFY(save->Answered());
+            exported = ReadFile(m_sandbox->Root() + "/d/report.txt");
+            QTest::mouseClick(Child<QPushButton>(dialog, "closeButton"), Qt::LeftButton);
+          },
+          60000);
       QTest::mouseClick(Child<QPushButton>(window, "copyButton"), Qt::LeftButton);
       QTRY_VERIFY_WITH_TIMEOUT(results->Answered() && !window->Commands().JobRunning(), 30000);
       QVERIFY(error->Answered());
@@ -213,6 +221,44 @@ class CopyGuiTest : public QObject {
     QCOMPARE(ReadFile(Dst("ro.txt")), std::string("old ro"));
     QCOMPARE(ReadFile(Dst("ok.txt")), std::string("ok"));
     QCOMPARE(Names(Dst()), (std::vector<std::string>{"a.txt", "ok.txt", "ro.txt"}));
+  }
+
+  void aCopyWithoutPreviewShowsItsGatheringFirst() {
+    BuildTree(Src(), {{"a.txt", "a"}, {"sub/b.txt", "b"}});
+    QVERIFY(
+        gui_testing::WriteDataFile({gui_testing::Profile("Photos", "C:\\photos", "D:\\backup")}));
+    CScriptedPrompter prompter({EAnswer::kYes});  // copy without first previewing
+    QString finalStatus;
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
+      // The gathering is held as it announces its first folder.
+      window->MessageTarget().SetPostObserver(
+          [window, held = std::make_shared<std::atomic<bool>>(false)](const CMessage& message) {
+            if (message.Offset() == kMsgCurrentFolder && !held->exchange(true)) {
+              window->Commands().SuspendJobs(true);
+            }
+          });
+      auto results = AnswerModal<CCopyResultsDlg>([&](CCopyResultsDlg* dialog) {
+        finalStatus = Child<QLabel>(OpenProgressWindow(window), "status")->text();
+        dialog->reject();
+      });
+      QTest::mouseClick(Child<QPushButton>(window, "copyButton"), Qt::LeftButton);
+      CCopyProgressDlg* progress = nullptr;
+      QTRY_VERIFY_WITH_TIMEOUT((progress = OpenProgressWindow(window)) != nullptr &&
+                                   !Child<QLineEdit>(progress, "folder")->text().isEmpty(),
+                               30000);
+      QCOMPARE(Child<QLabel>(progress, "status")->text(),
+               QStringLiteral("Status: Gathering file information..."));
+      QCOMPARE(Child<QLineEdit>(progress, "folder")->text(), QStringLiteral("C:\\photos"));
+      QVERIFY(gui_testing::SaveScreenshot(progress, QStringLiteral("copy-progress-gathering")));
+      window->Commands().SuspendJobs(false);
+      QTRY_VERIFY_WITH_TIMEOUT(results->Answered() && !window->Commands().JobRunning(), 30000);
+      window->MessageTarget().SetPostObserver({});
+      QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
+    }));
+    QCOMPARE(prompter.Texts(),
+             std::vector<std::string>{"Do you want to copy without first previewing?"});
+    QCOMPARE(finalStatus, QStringLiteral("Status: Done"));
+    QCOMPARE(ReadFile(Dst("sub/b.txt")), std::string("b"));
   }
 
   void stopQuestionAnsweredNoLetsTheCopyGoOn() {
