@@ -87,6 +87,9 @@ CCopyProgressDlg::CCopyProgressDlg(CPrompter& prompter, SJobs jobs, const CForma
       new QLabel(QStringLiteral("Press the Esc key or the Cancel button to cancel."), this);
   m_cancel = MakeButton(QStringLiteral("Cancel"), "cancelButton", this);
   connect(m_cancel, &QPushButton::clicked, this, &CCopyProgressDlg::AskToStop);
+  // The window's one command has the focus, as in any progress window.
+  m_cancel->setDefault(true);
+  m_cancel->setFocus();
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(hint, 1);
   bottom->addWidget(m_cancel);
