@@ -167,8 +167,8 @@ class CopyGuiTest : public QObject {
             QTest::mouseClick(Child<QPushButton>(dialog, "expandButton"), Qt::LeftButton);
             QVERIFY(gui_testing::SaveScreenshot(dialog, QStringLiteral("copy-results-in-program")));
             auto save = AnswerModal<QFileDialog>([&](QFileDialog* file) {
-              file->selectFile(QString::fromStdString(m_sandbox->Root() + "/d/report.txt"));
-              static_cast<QDialog*>(file)->accept();  // as its Save button does
+              gui_testing::ChooseFile(file,
+                                      QString::fromStdString(m_sandbox->Root() + "/d/report.txt"));
             });
             QTest::mouseClick(Child<QPushButton>(dialog, "exportButton"), Qt::LeftButton);
             QVERIFY(save->Answered());

@@ -283,8 +283,9 @@ class CopyWindowsTest : public QObject {
   }
 
   void stopCountdownWaitsForTheAnswerAndNoStopsTheCopy() {
-    CCopyMsgDlg dialog("Could not create a folder.", "", "D:\\dst\\x", true, nullptr, 5);
+    CCopyMsgDlg dialog("Could not create a folder.", "", "D:\\dst\\x", true, nullptr, 60000);
     auto answer = AnswerModal<CCopyMsgDlg>([](CCopyMsgDlg* shown) {
+      QVERIFY(Child<QTimer>(shown, "countdownTimer")->isActive());
       auto* stop = Child<QPushButton>(shown, "stopCountdownButton");
       QTest::mouseClick(stop, Qt::LeftButton);
       QVERIFY(!stop->isEnabled());
@@ -441,8 +442,7 @@ class CopyWindowsTest : public QObject {
       startedIn = save->directory().absolutePath();
       QCOMPARE(save->defaultSuffix(), QStringLiteral("txt"));
       QCOMPARE(save->nameFilters(), QStringList{QStringLiteral("Text Files (*.txt)")});
-      save->selectFile(desktop + "/report");  // the extension comes by default
-      static_cast<QDialog*>(save)->accept();  // as its Save button does
+      gui_testing::ChooseFile(save, desktop + "/report");  // the extension comes by default
     };
     // No to replacing brings the Save window back; the second time Yes replaces the file.
     auto first = AnswerModal<QFileDialog>(choose);
