@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/AlterVersionsCommand.h"
 #include "app/MainCommands.h"
 #include "app/ProgramData.h"
 #include "app/ui/MainMenu.h"
@@ -68,7 +69,7 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
       m_dataFilePath(::DataFilePath(folders)),
       m_prompter(prompter),
       m_options(options),
-      m_errorWindow(prompter) {
+      m_errorWindow(this) {
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QString::fromUtf8(kAppName));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -100,6 +101,7 @@ CBrevantDlg::~CBrevantDlg() {
   SaveAtExit();
   // Workers still waiting for this window are answered now; the runs end with their jobs.
   m_target->Close();
+  m_errorWindow.Close();
   m_commands.reset();
 }
 
@@ -183,7 +185,25 @@ void CBrevantDlg::BuildControls() {
 
 void CBrevantDlg::BuildMenu() {
   const auto idle = [this] { return !m_commands->JobRunning(); };
-  m_menu->Add(QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
+  m_menu->Add(
+      QStringLiteral("Alter &Version Filenames..."), QKeySequence(Qt::CTRL | Qt::Key_F),
+      [this] { AlterVersionFilenames(); }, idle);
+  m_menu->Add(
+      QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
+}
+
+void CBrevantDlg::AlterVersionFilenames() {
+  CSettingsState settings = m_sheet->Take();
+  const CFormatItem format(2, m_options.m_useThousandsSep != 0, m_options.m_thousandsSep);
+  AlterVersionFilenamesCommand(settings, m_prompter, nullptr, format, [this](bool busy) {
+    setEnabled(!busy);
+    if (busy) {
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+      QApplication::restoreOverrideCursor();
+    }
+  });
+  m_sheet->SetFolderTexts(settings.sourcePath, settings.destinationPath);
 }
 
 void CBrevantDlg::CopyConfirmed() {
@@ -409,13 +429,15 @@ void CBrevantDlg::EndCopyProgress(bool stopped, bool nothingDone) {
 
 void CBrevantDlg::CloseCopyProgress() {
   if (m_progress != nullptr) {
-    m_progress->hide();
-    m_progress->deleteLater();
+    m_progress->Dismiss();
     m_progress = nullptr;
   }
 }
 
 void CBrevantDlg::ShowCopyResults(const SCopyResults& results) {
-  CCopyResultsDlg dialog({results.tree, results.files, results.folders, results.elapsed}, this);
+  CCopyResultsDlg::SContent content{results.tree,       results.files,       results.folders,
+                                    results.elapsed,    results.foldersOnly, results.hasMessages,
+                                    results.exportText, m_folders.desktop};
+  CCopyResultsDlg dialog(content, m_prompter, this);
   dialog.exec();
 }

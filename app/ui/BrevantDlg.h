@@ -47,6 +47,7 @@ class CBrevantDlg : public QDialog, private CMainView {
   CProgramData& Data() { return *m_data; }
   CSettingsSheet& Sheet() { return *m_sheet; }
   CPreviewListDlg& PreviewList() { return *m_previewList; }
+  CQtMessageTarget& MessageTarget() { return *m_target; }
 
  public slots:
   void reject() override;  // Close, Esc and the close box
@@ -76,6 +77,7 @@ class CBrevantDlg : public QDialog, private CMainView {
   // The menu of tools and exports; each command is one entry here.
   void BuildMenu();
   void CopyConfirmed();
+  void AlterVersionFilenames();
   void ShowOptions();
   void PlaceWindows();
   void SaveAtExit();

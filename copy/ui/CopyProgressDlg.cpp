@@ -5,10 +5,12 @@
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "copy/CopyJob.h"
@@ -81,9 +83,13 @@ CCopyProgressDlg::CCopyProgressDlg(CPrompter& prompter, SJobs jobs, const CForma
   fields->addRow(fileCaption, m_fileName);
   fields->addRow(folderCaption, m_folder);
 
-  auto* hint = new QLabel(QStringLiteral("Press the Esc key or the Cancel button to cancel."), this);
+  auto* hint =
+      new QLabel(QStringLiteral("Press the Esc key or the Cancel button to cancel."), this);
   m_cancel = MakeButton(QStringLiteral("Cancel"), "cancelButton", this);
   connect(m_cancel, &QPushButton::clicked, this, &CCopyProgressDlg::AskToStop);
+  // The window's one command has the focus, as in any progress window.
+  m_cancel->setDefault(true);
+  m_cancel->setFocus();
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(hint, 1);
   bottom->addWidget(m_cancel);
@@ -94,8 +100,14 @@ CCopyProgressDlg::CCopyProgressDlg(CPrompter& prompter, SJobs jobs, const CForma
   layout->addLayout(fields);
   layout->addLayout(bottom);
   resize(qMax(sizeHint().width(), fontMetrics().averageCharWidth() * 70), sizeHint().height());
+  // The first window of a run of the program is centred; later ones open where the last
+  // one was left, at its size.
   if (g_lastGeometry.isValid()) {
     setGeometry(g_lastGeometry);
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
   }
 }
 
@@ -184,6 +196,19 @@ void CCopyProgressDlg::AskToStop() {
     m_jobs.suspend(false);
   }
   m_asking = false;
+  if (m_dismissed) {
+    deleteLater();  // the copy ended while the question was open
+  }
+}
+
+void CCopyProgressDlg::Dismiss() {
+  hide();
+  // While its question is open the window is still on the call stack: it goes once the
+  // question has been answered and the jobs resumed.
+  if (!m_asking) {
+    deleteLater();
+  }
+  m_dismissed = true;
 }
 
 void CCopyProgressDlg::reject() {
