@@ -44,10 +44,6 @@ SRect RectOf(const QRect& rect) {
   return SRect{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-QRect QRectOf(const SRect& rect) {
-  return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
 SWorkArea WorkArea(const QWidget* window) {
   SWorkArea work;
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -207,8 +203,8 @@ void CBrevantDlg::AlterVersionFilenames() {
 }
 
 void CBrevantDlg::CopyConfirmed() {
-  const std::string question = "Copy the files selected by this profile?\n" +
-                               m_data->Profiles().CurrentName();
+  const std::string question =
+      "Copy the files selected by this profile?\n" + m_data->Profiles().CurrentName();
   if (m_prompter.AskYesNo(question, EAnswer::kYes) && m_sheet->LeaveCurrentPage()) {
     m_commands->Copy();
   }

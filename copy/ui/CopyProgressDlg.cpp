@@ -121,44 +121,26 @@ void CCopyProgressDlg::SetStatus(const QString& text) {
 
 void CCopyProgressDlg::Handle(const CMessage& message, const CPreviewCounts& counts) {
   switch (message.Offset()) {
-    case kMsgCopySetup:
-      if (message.first != 0) {
-        m_progress.Setup(counts.FoldersToCreate(), 0, true);
-      } else {
-        m_progress.Setup(counts.FilesToCopy() + counts.FilesToDelete(), counts.TotalSize(), false);
-      }
-      m_fileLabel->setText(QString::fromStdString(m_progress.ProgressLabel()));
-      break;
     case kMsgStatusText:
       SetStatus(QString::fromStdString(message.text));
       return;
-    case kMsgCurrentItem:
-      if (const auto* item = message.Object<CItemInfo>()) {
-        m_progress.CurrentItem(item->size);
-        m_fileName->setText(QString::fromStdString(item->name));
-        m_folder->setText(QString::fromStdString(item->folder));
-      }
-      break;
     case kMsgCurrentFolder:
       m_folder->setText(QString::fromStdString(
           CLimitPath().Limit(CLimitPath::kProgressLabel, DisplayFolder(message.text))));
       return;
-    case kMsgBytesWritten:
-      m_progress.BytesWritten(static_cast<uint64_t>(message.first));
-      break;
-    case kMsgFileFailed:
-      m_progress.FileFailed();
-      break;
-    case kMsgItemDone:
-      m_progress.ItemDone();
-      break;
-    case kMsgTimeRemaining:
-      m_progress.TimeRemaining(message.first);
+    case kMsgCurrentItem:
+      if (const auto* item = message.Object<CItemInfo>()) {
+        m_fileName->setText(QString::fromStdString(item->name));
+        m_folder->setText(QString::fromStdString(item->folder));
+      }
       break;
     default:
-      return;
+      break;
   }
-  ShowBars();
+  if (m_progress.Apply(message, counts)) {
+    m_fileLabel->setText(QString::fromStdString(m_progress.ProgressLabel()));
+    ShowBars();
+  }
 }
 
 void CCopyProgressDlg::ShowBars() {
