@@ -63,11 +63,10 @@ QTimeEdit* MakeTimePicker(const char* objectName, const QString& name, QWidget* 
 
 CDatesPage::CDatesPage(QWidget* parent) : CSettingsPage("datesPage", parent) {
   m_modes = new QButtonGroup(this);
-  m_modes->addButton(MakeRadio("&No date filtering", "datesAll", this), kNoFiltering);
-  m_modes->addButton(MakeRadio("&Today (since midnight yesterday)", "datesToday", this),
-                     kDateToday);
-  m_modes->addButton(MakeRadio("&During last:", "datesRecent", this), kDateRecent);
-  m_modes->addButton(MakeRadio("Date &range:", "datesRange", this), kDateRange);
+  m_modes->addButton(MakeRadio(captions::kDatesAll, "datesAll", this), kNoFiltering);
+  m_modes->addButton(MakeRadio(captions::kDatesToday, "datesToday", this), kDateToday);
+  m_modes->addButton(MakeRadio(captions::kDatesRecent, "datesRecent", this), kDateRecent);
+  m_modes->addButton(MakeRadio(captions::kDatesRange, "datesRange", this), kDateRange);
 
   m_count = new QLineEdit(this);
   m_count->setObjectName(QStringLiteral("recentCount"));

@@ -27,7 +27,7 @@ constexpr int kExclude = 1;
 CNamesPage::CNamesPage(QWidget* parent) : CSettingsPage("namesPage", parent) {
   m_modes = new QButtonGroup(this);
   m_modes->addButton(MakeRadio({}, "namesAll", this), kNoFiltering);
-  m_modes->addButton(MakeRadio("&Match/exclude name patterns", "namesList", this), kNamesMatch);
+  m_modes->addButton(MakeRadio(captions::kNamesList, "namesList", this), kNamesMatch);
   m_modes->button(kNoFiltering)->setChecked(true);
   m_allowTypos = MakeCheckBox("Allo&w typos.", "allowTypos", this);
   auto* modes = new QHBoxLayout;

@@ -32,10 +32,10 @@ void ShowSize(QLineEdit* box, const std::string& text, int32_t unit) {
 CSizesPage::CSizesPage(CPrompter& prompter, QWidget* parent)
     : CSettingsPage("sizesPage", parent), m_prompter(prompter) {
   m_modes = new QButtonGroup(this);
-  m_modes->addButton(MakeRadio("&No size filtering", "sizesAll", this), kNoFiltering);
-  m_modes->addButton(MakeRadio("&File sizes are:", "sizesLimits", this), kSizeLimits);
-  m_least = MakeBound("at &least", "useLeastSize", "leastSize", "leastUnit");
-  m_most = MakeBound("at &most", "useMostSize", "mostSize", "mostUnit");
+  m_modes->addButton(MakeRadio(captions::kSizesAll, "sizesAll", this), kNoFiltering);
+  m_modes->addButton(MakeRadio(captions::kSizesLimits, "sizesLimits", this), kSizeLimits);
+  m_least = MakeBound(captions::kAtLeast, "useLeastSize", "leastSize", "leastUnit");
+  m_most = MakeBound(captions::kAtMost, "useMostSize", "mostSize", "mostUnit");
 
   const int indent = fontMetrics().averageCharWidth() * 4;
   auto* bounds = new QGridLayout;
@@ -78,7 +78,7 @@ CSizesPage::CSizesPage(CPrompter& prompter, QWidget* parent)
   Load(CSettingsState());
 }
 
-CSizesPage::SBound CSizesPage::MakeBound(const char* caption, const char* checkName,
+CSizesPage::SBound CSizesPage::MakeBound(std::string_view caption, const char* checkName,
                                          const char* sizeName, const char* unitName) {
   SBound bound;
   bound.use = MakeCheckBox(caption, checkName, this);

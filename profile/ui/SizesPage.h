@@ -34,7 +34,7 @@ class CSizesPage : public CSettingsPage {
     QLineEdit* size = nullptr;
     QComboBox* unit = nullptr;
   };
-  SBound MakeBound(const char* caption, const char* checkName, const char* sizeName,
+  SBound MakeBound(std::string_view caption, const char* checkName, const char* sizeName,
                    const char* unitName);
   SSizesPage Controls() const;
   void ShowControls(const SSizesPage& page);

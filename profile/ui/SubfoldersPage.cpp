@@ -27,9 +27,9 @@ constexpr int kExclude = 1;
 CSubfoldersPage::CSubfoldersPage(QWidget* parent) : CSettingsPage("subfoldersPage", parent) {
   m_modes = new QButtonGroup(this);
   auto* modes = new QHBoxLayout;
-  m_modes->addButton(MakeRadio("A&ll", "subfoldersAll", this), kSubfoldersAll);
-  m_modes->addButton(MakeRadio("&None", "subfoldersNone", this), kSubfoldersNone);
-  m_modes->addButton(MakeRadio("Inclu&de/exclude", "subfoldersList", this), kSubfoldersList);
+  m_modes->addButton(MakeRadio(captions::kSubfoldersAll, "subfoldersAll", this), kSubfoldersAll);
+  m_modes->addButton(MakeRadio(captions::kSubfoldersNone, "subfoldersNone", this), kSubfoldersNone);
+  m_modes->addButton(MakeRadio(captions::kSubfoldersList, "subfoldersList", this), kSubfoldersList);
   for (QAbstractButton* button : m_modes->buttons()) {
     modes->addWidget(button);
   }
