@@ -32,8 +32,10 @@
 #include "platform/OptionStore.h"
 #include "preview/MoveDetect.h"
 #include "preview/ui/PreviewStatisticsDlg.h"
+#include "profile/ui/SettingsExportCommand.h"
 #include "profile/ui/SettingsSheet.h"
 #include "queues/ui/ProfilesPage.h"
+#include "rules/MatchPattern.h"
 #include "rules/StringOrder.h"
 
 namespace {
@@ -77,6 +79,10 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
   // The lists show their entries in the rules' orders: tagged entries by tag, then text.
   m_sheet->SetListOrders({CStringANOrderTag(), CStringANOrderTag(), CStringANOrder()});
   m_data = std::make_unique<CProgramData>(m_dataFilePath, *m_sheet, prompter);
+  m_sheet->SetSavedFolders(&m_data->Folders());
+  m_sheet->SetFolderMatcher([](std::string_view pattern, std::string_view name, bool typos) {
+    return MatchPattern(pattern, name, typos);
+  });
   m_target =
       new CQtMessageTarget([this](CMessage& message) { return m_commands->Handle(message); }, this);
   m_commands =
@@ -168,6 +174,10 @@ void CBrevantDlg::BuildControls() {
 void CBrevantDlg::BuildMenu() {
   const auto idle = [this] { return !m_commands->JobRunning(); };
   m_menu->Add(QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
+  m_menu->Add(QStringLiteral("Expor&t Settings..."), QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
+    ExportCurrentSettings(*m_sheet, m_data->Profiles().CurrentName(), m_folders.desktop,
+                          m_prompter, this);
+  });
 }
 
 void CBrevantDlg::CopyConfirmed() {

@@ -15,6 +15,8 @@
 #include "core/Prompter.h"
 #include "core/ui/Widgets.h"
 #include "profile/PageTexts.h"
+#include "profile/SettingsExport.h"
+#include "profile/ui/MenuEdit.h"
 
 namespace {
 
@@ -88,6 +90,7 @@ CSizesPage::SBound CSizesPage::MakeBound(std::string_view caption, const char* c
   bound.size->setAccessibleName(name + QStringLiteral(" size"));
   bound.size->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), bound.size));
+  CMenuEdit::Install(bound.size);
   bound.size->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
                               fontMetrics().averageCharWidth() * 2);
   bound.unit = new QComboBox(this);
@@ -105,6 +108,11 @@ void CSizesPage::Show(const CSettingsState& settings) {
 
 void CSizesPage::Read(CSettingsState& settings) const {
   ReadSizesPage(Controls(), settings);
+}
+
+void CSizesPage::ShowTexts(SShownSettings& shown) const {
+  shown.leastSize = Utf8(m_least.size->text());
+  shown.mostSize = Utf8(m_most.size->text());
 }
 
 void CSizesPage::ApplyEnables() {

@@ -20,6 +20,7 @@ class CSizesPage : public CSettingsPage {
 
   void Read(CSettingsState& settings) const override;
   void ApplyEnables() override;
+  void ShowTexts(SShownSettings& shown) const override;
   // Checks the page before it is left: limits without a checked bound fall back to no size
   // filtering; a least size above the most size is refused with a message. False keeps the
   // page.
