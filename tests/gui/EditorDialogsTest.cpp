@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
@@ -331,18 +332,29 @@ class EditorDialogsTest : public QObject {
     sheet.Apply(settings);
     testing_support::MakeFolders(m_sandbox->Home() + "/Desktop");
 
-    bool asked = false;
+    // What the dialog showed, checked once it is closed (a failed check inside would leave it
+    // open).
+    QString folder;
+    QStringList filters;
+    bool saving = false;
+    bool closed = false;
     auto save = AnswerModal<QFileDialog>([&](QFileDialog* dialog) {
-      asked = true;
-      QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
-      QCOMPARE(dialog->directory().absolutePath(),
-               QString::fromStdString(m_sandbox->Home() + "/Desktop"));
-      QCOMPARE(dialog->nameFilters(), QStringList({"Text Files (*.txt)"}));
-      dialog->selectFile(QStringLiteral("holiday"));
+      folder = dialog->directory().absolutePath();
+      filters = dialog->nameFilters();
+      saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+      TypeFileName(dialog, "holiday");
       static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+      closed = !dialog->isVisible();
+      if (!closed) {
+        dialog->reject();
+      }
     });
     ExportCurrentSettings(sheet, "Holiday", "C:\\home\\Desktop", *m_prompter, nullptr);
-    QVERIFY(asked);
+    QVERIFY(save->Answered());
+    QVERIFY(closed);
+    QVERIFY(saving);
+    QCOMPARE(folder, QString::fromStdString(m_sandbox->Home() + "/Desktop"));
+    QCOMPARE(filters, QStringList({"Text Files (*.txt)"}));
     QCOMPARE(m_prompter->Texts(),
              std::vector<std::string>{"Finished writing the current-settings file."});
     const std::string written =
@@ -389,13 +401,19 @@ class EditorDialogsTest : public QObject {
         saved = true;
         QCOMPARE(dialog->directory().absolutePath(),
                  QString::fromStdString(m_sandbox->Home() + "/Desktop"));
-        dialog->selectFile(QStringLiteral("settings.txt"));
+        TypeFileName(dialog, "settings.txt");
         static_cast<QDialog*>(dialog)->accept();
       });
-      // The shortcut belongs to the main window, which must be the active one.
-      QApplication::setActiveWindow(window);
-      QVERIFY(QTest::qWaitForWindowActive(window));
-      QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
+      // The command sits in the main window's menu with its shortcut.
+      QAction* command = nullptr;
+      for (QAction* action : Child<QMenu>(window, "mainMenu")->actions()) {
+        if (action->text() == QStringLiteral("Expor&t Settings...")) {
+          command = action;
+        }
+      }
+      QVERIFY(command != nullptr);
+      QCOMPARE(command->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+      command->trigger();
       QVERIFY(saved);
       QVERIFY(testing_support::ReadFile(m_sandbox->Home() + "/Desktop/settings.txt")
                   .starts_with("Current Profile: Holiday\r\n\r\nFolders Page\r\nSource path: "
@@ -429,6 +447,12 @@ class EditorDialogsTest : public QObject {
   }
 
  private:
+  // Types the name into the file dialog's name box. (selectFile leaves the box alone once it
+  // has the focus, which it gets when the dialog shows.)
+  static void TypeFileName(QFileDialog* dialog, const char* name) {
+    Child<QLineEdit>(dialog, QStringLiteral("fileNameEdit"))->setText(QString::fromLatin1(name));
+  }
+
   static void Press(QWidget* window, const char* button) {
     QTest::mouseClick(Child<QPushButton>(window, QString::fromLatin1(button)), Qt::LeftButton);
   }

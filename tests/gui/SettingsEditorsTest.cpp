@@ -439,8 +439,7 @@ class SettingsEditorsTest : public QObject {
     ShowPage("foldersPage");
     auto browse = AnswerModal<QFileDialog>([&](QFileDialog* dialog) {
       QCOMPARE(dialog->windowTitle(), QStringLiteral("Select the destination folder."));
-      dialog->setDirectory(QString::fromStdString(m_sandbox->CRoot() + "/photos/trip"));
-      static_cast<QDialog*>(dialog)->accept();  // as the Choose button does
+      ChooseFolder(dialog, QString::fromStdString(m_sandbox->CRoot() + "/photos/trip"));
     });
     Click("browseDestination");
     QVERIFY(browse->Answered());
@@ -449,8 +448,7 @@ class SettingsEditorsTest : public QObject {
     // A folder that no drive holds cannot be named.
     auto outside = AnswerModal<QFileDialog>([&](QFileDialog* dialog) {
       QCOMPARE(dialog->windowTitle(), QStringLiteral("Select the source folder."));
-      dialog->setDirectory(QString::fromStdString(m_sandbox->Root() + "/runtime"));
-      static_cast<QDialog*>(dialog)->accept();  // as the Choose button does
+      ChooseFolder(dialog, QString::fromStdString(m_sandbox->Root() + "/runtime"));
     });
     Click("browseSource");
     QVERIFY(outside->Answered());
@@ -463,8 +461,7 @@ class SettingsEditorsTest : public QObject {
       QCOMPARE(dialog->windowTitle(), QStringLiteral("Select a subfolder."));
       QCOMPARE(dialog->directory().absolutePath(),
                QString::fromStdString(m_sandbox->CRoot() + "/photos"));
-      dialog->setDirectory(QString::fromStdString(m_sandbox->CRoot() + "/photos/raw"));
-      static_cast<QDialog*>(dialog)->accept();  // as the Choose button does
+      ChooseFolder(dialog, QString::fromStdString(m_sandbox->CRoot() + "/photos/raw"));
     });
     Click("browseSubfolder");
     QCOMPARE(Find<QLineEdit>("subfolderText")->text(), QStringLiteral("C:\\photos\\raw"));
@@ -489,6 +486,17 @@ class SettingsEditorsTest : public QObject {
   }
 
  private:
+  // Opens the folder in the folder browser and presses its Choose button. A browser that
+  // stays open is closed, so that a failure cannot leave the test waiting.
+  static void ChooseFolder(QFileDialog* dialog, const QString& folder) {
+    dialog->setDirectory(folder);
+    static_cast<QDialog*>(dialog)->accept();
+    if (dialog->isVisible()) {
+      dialog->reject();
+      QFAIL("the folder browser did not take the folder");
+    }
+  }
+
   template <typename T>
   T* Find(const char* name, QWidget* in = nullptr) {
     return gui_testing::Child<T>(in != nullptr ? in : m_sheet.get(), QString::fromLatin1(name));
