@@ -97,7 +97,8 @@ CAddSetDlg::CAddSetDlg(SEditorContext& context, const std::string& folder, EEntr
   layout->addWidget(buttons);
   resize(fontMetrics().averageCharWidth() * 80, fontMetrics().height() * 24);
 
-  connect(gather, &QPushButton::clicked, this, &CAddSetDlg::OnGather);
+  connect(gather, &QPushButton::clicked, this,
+          [this] { RunCommand(m_context.prompter, [this] { OnGather(); }); });
   connect(m_tags, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) {
       ApplyEnables();

@@ -2,6 +2,9 @@
 // Copyright (C) 2026 Brevant developers
 #include "profile/ui/EditorContext.h"
 
+#include <new>
+
+#include "core/AppText.h"
 #include "core/Prompter.h"
 #include "platform/FileFind.h"
 #include "platform/Shell.h"
@@ -13,6 +16,14 @@ SEditorContext::SEditorContext(CPrompter& prompter) : prompter(prompter) {
     return platform::WildcardMatch(pattern, name);
   };
   savedFolders = &runFolders;
+}
+
+void RunCommand(CPrompter& prompter, const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::bad_alloc&) {
+    prompter.Show(kOutOfMemoryText, EIcon::kStop);
+  }
 }
 
 void ExploreFolder(const std::string& folder, CPrompter& prompter) {

@@ -35,6 +35,10 @@ struct SEditorContext {
   FEntryLess folderOrder;
 };
 
+// Carries out a command of a page or dialog. Running out of memory abandons it with the
+// program's message; the commands work on copies of their lists, so a list stays as it was.
+void RunCommand(CPrompter& prompter, const std::function<void()>& command);
+
 // Shows the folder in the file manager, with a message when that fails. The launching of
 // folders on a worker of their own will take its place.
 void ExploreFolder(const std::string& folder, CPrompter& prompter);

@@ -68,12 +68,12 @@ void CEntryListPage::BuildEditor(const QString& listName, const char* listObject
   m_commands->addWidget(uncheck);
   m_commands->addStretch();
 
-  connect(add, &QPushButton::clicked, this, &CEntryListPage::OnAdd);
-  connect(edit, &QPushButton::clicked, this, &CEntryListPage::OnEdit);
-  connect(m_remove, &QPushButton::clicked, this, &CEntryListPage::OnRemove);
-  connect(m_undoButton, &QPushButton::clicked, this, &CEntryListPage::OnUndo);
-  connect(check, &QPushButton::clicked, this, [this] { OnCheck(true); });
-  connect(uncheck, &QPushButton::clicked, this, [this] { OnCheck(false); });
+  connect(add, &QPushButton::clicked, this, [this] { Run([this] { OnAdd(); }); });
+  connect(edit, &QPushButton::clicked, this, [this] { Run([this] { OnEdit(); }); });
+  connect(m_remove, &QPushButton::clicked, this, [this] { Run([this] { OnRemove(); }); });
+  connect(m_undoButton, &QPushButton::clicked, this, [this] { Run([this] { OnUndo(); }); });
+  connect(check, &QPushButton::clicked, this, [this] { Run([this] { OnCheck(true); }); });
+  connect(uncheck, &QPushButton::clicked, this, [this] { Run([this] { OnCheck(false); }); });
   connect(m_editor.view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &CEntryListPage::UpdateTooltips);
   connect(m_editor.model, &CEntryListModel::checkEdited, this, &CEntryListPage::NoteEdited);
@@ -87,10 +87,10 @@ void CEntryListPage::BuildEditor(const QString& listName, const char* listObject
     CMenuEdit::Install(m_editor.edit);
   }
   AcceptFileDrops(m_editor.edit, [this](const std::vector<std::string>& paths) {
-    DroppedOnBox(ExamineDroppedPaths(paths));
+    Run([this, &paths] { DroppedOnBox(ExamineDroppedPaths(paths)); });
   });
   const auto onList = [this](const std::vector<std::string>& paths) {
-    DroppedOnList(ExamineDroppedPaths(paths));
+    Run([this, &paths] { DroppedOnList(ExamineDroppedPaths(paths)); });
   };
   AcceptFileDrops(m_editor.view->viewport(), onList);
   AcceptFileDrops(this, onList);
@@ -120,10 +120,16 @@ void CEntryListPage::ShowTexts(SShownSettings& shown) const {
 }
 
 void CEntryListPage::MoveToDrive(char from, char to) {
-  std::vector<SDisplayEntry> entries = Entries();
-  if (MoveEntriesToDrive(entries, from, to, m_editor.order)) {
-    ShowEntries(std::move(entries), {}, true);
-  }
+  Run([this, from, to] {
+    std::vector<SDisplayEntry> entries = Entries();
+    if (MoveEntriesToDrive(entries, from, to, m_editor.order)) {
+      ShowEntries(std::move(entries), {}, true);
+    }
+  });
+}
+
+void CEntryListPage::Run(const std::function<void()>& command) {
+  RunCommand(m_context.prompter, command);
 }
 
 void CEntryListPage::TakeForEditing(const STakenEntry& taken) {
@@ -239,7 +245,7 @@ bool CEntryListPage::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_editor.edit && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      OnAdd();
+      Run([this] { OnAdd(); });
       return true;
     }
   }

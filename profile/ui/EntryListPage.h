@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,8 @@ class CEntryListPage : public CSettingsPage {
                    bool changed);
   std::vector<size_t> SelectedRows() const;
   void Tell(const std::string& text, EIcon icon = EIcon::kExclamation);
+  // Carries out a command; running out of memory abandons it with the program's message.
+  void Run(const std::function<void()>& command);
 
   SEditorContext& m_context;
   EListKind m_kind;

@@ -98,7 +98,8 @@ CFindFoldersDlg::CFindFoldersDlg(SEditorContext& context, QWidget* parent)
 
   // Enter in the pattern box searches.
   m_search->setDefault(true);
-  connect(m_search, &QPushButton::clicked, this, &CFindFoldersDlg::OnSearch);
+  connect(m_search, &QPushButton::clicked, this,
+          [this] { RunCommand(m_context.prompter, [this] { OnSearch(); }); });
   m_target = new CQtMessageTarget([this](CMessage& message) { return Handle(message); }, this);
   m_job = std::make_unique<CFindFoldersJob>(m_context.match);
 }

@@ -113,8 +113,9 @@ CFoldersPage::CFoldersPage(SEditorContext& context, QWidget* parent)
 
   for (QLineEdit* box : {m_source, m_destination}) {
     InstallFolderFieldMenu(box, m_context);
-    AcceptFileDrops(
-        box, [this, box](const std::vector<std::string>& dropped) { OnDropped(box, dropped); });
+    AcceptFileDrops(box, [this, box](const std::vector<std::string>& dropped) {
+      RunCommand(m_context.prompter, [&] { OnDropped(box, dropped); });
+    });
     connect(box, &QLineEdit::textChanged, this, &CFoldersPage::NoteEdited);
   }
   m_source->installEventFilter(this);
@@ -124,14 +125,18 @@ CFoldersPage::CFoldersPage(SEditorContext& context, QWidget* parent)
       OnModeChosen();
     }
   });
-  connect(selectSource, &QPushButton::clicked, this, [this] { OnSelect(m_source); });
-  connect(selectDestination, &QPushButton::clicked, this, [this] { OnSelect(m_destination); });
-  connect(browseSource, &QPushButton::clicked, this,
+  const auto command = [this](QPushButton* button, std::function<void()> act) {
+    connect(button, &QPushButton::clicked, this,
+            [this, act = std::move(act)] { RunCommand(m_context.prompter, act); });
+  };
+  command(selectSource, [this] { OnSelect(m_source); });
+  command(selectDestination, [this] { OnSelect(m_destination); });
+  command(browseSource,
           [this] { OnBrowse(m_source, QStringLiteral("Select the source folder.")); });
-  connect(browseDestination, &QPushButton::clicked, this,
+  command(browseDestination,
           [this] { OnBrowse(m_destination, QStringLiteral("Select the destination folder.")); });
-  connect(append, &QPushButton::clicked, this, &CFoldersPage::OnAppend);
-  connect(changeDrives, &QPushButton::clicked, this, &CFoldersPage::OnChangeDrives);
+  command(append, [this] { OnAppend(); });
+  command(changeDrives, [this] { OnChangeDrives(); });
 }
 
 void CFoldersPage::Show(const CSettingsState& settings) {

@@ -69,7 +69,9 @@ CSelectFolderDlg::CSelectFolderDlg(SEditorContext& context, QWidget* parent)
   SetLabelFor(labelLabel, m_label);
   InstallFolderFieldMenu(m_path, m_context);
   CMenuEdit::Install(m_label);
-  AcceptFileDrops(m_path, [this](const std::vector<std::string>& paths) { OnDropped(paths); });
+  AcceptFileDrops(m_path, [this](const std::vector<std::string>& paths) {
+    RunCommand(m_context.prompter, [this, &paths] { OnDropped(paths); });
+  });
 
   QPushButton* add = MakeButton(QStringLiteral("&Add"), "addButton", this);
   QPushButton* edit = MakeButton(QStringLiteral("&Edit"), "editButton", this);
@@ -106,13 +108,19 @@ CSelectFolderDlg::CSelectFolderDlg(SEditorContext& context, QWidget* parent)
   layout->addWidget(buttons);
   resize(fontMetrics().averageCharWidth() * 80, fontMetrics().height() * 24);
 
-  connect(add, &QPushButton::clicked, this, &CSelectFolderDlg::OnAdd);
-  connect(edit, &QPushButton::clicked, this, &CSelectFolderDlg::OnEdit);
-  connect(remove, &QPushButton::clicked, this, &CSelectFolderDlg::OnRemove);
-  connect(m_save, &QPushButton::clicked, this, &CSelectFolderDlg::Store);
-  connect(find, &QPushButton::clicked, this, &CSelectFolderDlg::OnFind);
-  connect(browse, &QPushButton::clicked, this, &CSelectFolderDlg::OnBrowse);
-  connect(m_view, &QTableView::doubleClicked, this, &CSelectFolderDlg::OnDoubleClicked);
+  const auto command = [this](QPushButton* button, void (CSelectFolderDlg::*act)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, act] { RunCommand(m_context.prompter, [this, act] { (this->*act)(); }); });
+  };
+  command(add, &CSelectFolderDlg::OnAdd);
+  command(edit, &CSelectFolderDlg::OnEdit);
+  command(remove, &CSelectFolderDlg::OnRemove);
+  command(m_save, &CSelectFolderDlg::Store);
+  command(find, &CSelectFolderDlg::OnFind);
+  command(browse, &CSelectFolderDlg::OnBrowse);
+  connect(m_view, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    RunCommand(m_context.prompter, [this, &index] { OnDoubleClicked(index); });
+  });
   ShowList();
   SetChanged(false);
 }

@@ -87,8 +87,8 @@ CSubfoldersPage::CSubfoldersPage(SEditorContext& context, QWidget* parent)
       ApplyEnables();
     }
   });
-  connect(browse, &QPushButton::clicked, this, &CSubfoldersPage::OnBrowse);
-  connect(addSet, &QPushButton::clicked, this, &CSubfoldersPage::OnAddSet);
+  connect(browse, &QPushButton::clicked, this, [this] { Run([this] { OnBrowse(); }); });
+  connect(addSet, &QPushButton::clicked, this, [this] { Run([this] { OnAddSet(); }); });
   ApplyEnables();
 }
 

@@ -27,6 +27,7 @@
 #include "profile/ui/SelectFolderDlg.h"
 #include "profile/ui/SettingsSheet.h"
 #include "rules/StringOrder.h"
+#include "tests/support/AllocationHook.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
@@ -433,6 +434,31 @@ class SettingsEditorsTest : public QObject {
     QCOMPARE(Rows("pathList"), QStringList({"0 D:\\old.zip", "1 E:\\photos\\big.iso"}));
     const CSettingsState taken = m_sheet->Take();
     QCOMPARE(taken.subfolderEntries.front(), std::string("1+E:\\photos"));
+  }
+
+  void runningOutOfMemoryAbandonsTheCommandAndKeepsTheList() {
+    CSettingsState settings = Photos();
+    settings.excludedPaths.clear();
+    for (int i = 0; i < 60; ++i) {
+      settings.excludedPaths.push_back("1C:\\photos\\" + std::to_string(i) + ".iso");
+    }
+    m_sheet->Apply(settings);
+    ShowPage("pathsPage");
+    const QStringList before = Rows("pathList");
+    TypeInto("pathText", "C:\\photos\\new.iso");
+    {
+      // The command's copy of the list is the first allocation this large.
+      testing_support::CFailingAllocations failing(1, 60 * sizeof(SDisplayEntry));
+      Find<QPushButton>("pathListAdd")->click();
+    }
+    QCOMPARE(
+        m_prompter->Texts(),
+        std::vector<std::string>{"Out of memory.  Please close another program and try again."});
+    QVERIFY(m_prompter->Prompts()[0].icon == EIcon::kStop);
+    QCOMPARE(Rows("pathList"), before);
+    QCOMPARE(Find<QLineEdit>("pathText")->text(), QStringLiteral("C:\\photos\\new.iso"));
+    Find<QPushButton>("pathListAdd")->click();
+    QCOMPARE(Rows("pathList").size(), 61);
   }
 
   void browseAndSelectReplaceTheFolderBox() {
