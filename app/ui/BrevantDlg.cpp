@@ -33,9 +33,11 @@
 #include "platform/OptionStore.h"
 #include "preview/MoveDetect.h"
 #include "preview/ui/PreviewStatisticsDlg.h"
+#include "profile/ui/SettingsExportCommand.h"
 #include "profile/ui/SettingsSheet.h"
 #include "queues/ui/ProfilesPage.h"
 #include "queues/ui/QueuesPage.h"
+#include "rules/MatchPattern.h"
 #include "rules/StringOrder.h"
 
 namespace {
@@ -75,6 +77,10 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
   // The lists show their entries in the rules' orders: tagged entries by tag, then text.
   m_sheet->SetListOrders({CStringANOrderTag(), CStringANOrderTag(), CStringANOrder()});
   m_data = std::make_unique<CProgramData>(m_dataFilePath, *m_sheet, prompter);
+  m_sheet->SetSavedFolders(&m_data->Folders());
+  m_sheet->SetFolderMatcher([](std::string_view pattern, std::string_view name, bool typos) {
+    return MatchPattern(pattern, name, typos);
+  });
   m_target =
       new CQtMessageTarget([this](CMessage& message) { return m_commands->Handle(message); }, this);
   m_commands =
@@ -184,6 +190,12 @@ void CBrevantDlg::BuildMenu() {
   m_menu->Add(
       QStringLiteral("Alter &Version Filenames..."), QKeySequence(Qt::CTRL | Qt::Key_F),
       [this] { AlterVersionFilenames(); }, idle);
+  m_menu->AddSeparator();
+  m_menu->Add(QStringLiteral("Expor&t Settings..."), QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
+    ExportCurrentSettings(*m_sheet, m_data->Profiles().CurrentName(), m_folders.desktop,
+                          m_prompter, this);
+  });
+  m_menu->AddSeparator();
   m_menu->Add(
       QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
 }
