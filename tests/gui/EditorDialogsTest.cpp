@@ -32,6 +32,7 @@
 #include "profile/ui/SettingsSheet.h"
 #include "rules/MatchPattern.h"
 #include "rules/StringOrder.h"
+#include "tests/support/GuiProgram.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
@@ -392,10 +393,10 @@ class EditorDialogsTest : public QObject {
     profile.settings.destinationPath = "D:\\backup";
     contents.profiles = {profile};
     contents.folders = {"<Stick> E:\\Backup"};
-    WriteDataFile(contents);
+    QVERIFY(gui_testing::WriteDataFile(contents));
 
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       bool saved = false;
       auto save = AnswerModal<QFileDialog>([&](QFileDialog* dialog) {
         saved = true;
@@ -432,7 +433,7 @@ class EditorDialogsTest : public QObject {
       QVERIFY(select->Answered());
       QCOMPARE(Child<QLineEdit>(window, "destinationPath")->text(), QStringLiteral("D:\\archive"));
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
+    }));
     QCOMPARE(prompter.Texts(),
              std::vector<std::string>{"Finished writing the current-settings file."});
     SDataFileContents stored;
@@ -511,39 +512,6 @@ class EditorDialogsTest : public QObject {
                         first ? Qt::KeyboardModifiers() : Qt::ControlModifier, rect.center());
       first = false;
     }
-  }
-
-  void WriteDataFile(const SDataFileContents& contents) {
-    CScriptedPrompter quiet;
-    SDataFolders folders;
-    QVERIFY(ResolveDataFolders(folders, quiet));
-    CDataFile file(DataFilePath(folders), quiet);
-    QVERIFY(file.Save(contents));
-  }
-
-  // Starts the program and runs `script` on its main window once it shows; the window is
-  // closed afterwards should the script stop early.
-  void RunProgram(CPrompter& prompter, const std::function<void(CBrevantDlg*)>& script) {
-    CBrevantApp app(prompter);
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-      CBrevantDlg* window = nullptr;
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* main = qobject_cast<CBrevantDlg*>(widget); main && main->isVisible()) {
-          window = main;
-        }
-      }
-      QVERIFY(window != nullptr);
-      ran = true;
-      script(window);
-      if (window->isVisible()) {
-        window->Commands().StopJobs();
-        QTRY_VERIFY(!window->Commands().JobRunning());
-        window->done(QDialog::Rejected);
-      }
-    });
-    QCOMPARE(app.Run(), 0);
-    QVERIFY(ran);
   }
 
   std::unique_ptr<CTestSandbox> m_sandbox;

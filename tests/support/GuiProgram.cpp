@@ -24,17 +24,21 @@ SProfileRecord Profile(const std::string& name, const std::string& source,
   return record;
 }
 
-bool WriteDataFile(std::vector<SProfileRecord> profiles, int32_t selected) {
+bool WriteDataFile(const SDataFileContents& contents) {
   CScriptedPrompter quiet;
   SDataFolders folders;
   if (!ResolveDataFolders(folders, quiet)) {
     return false;
   }
+  CDataFile file(DataFilePath(folders), quiet);
+  return file.Save(contents);
+}
+
+bool WriteDataFile(std::vector<SProfileRecord> profiles, int32_t selected) {
   SDataFileContents contents;
   contents.profiles = std::move(profiles);
   contents.selectedProfile = selected;
-  CDataFile file(DataFilePath(folders), quiet);
-  return file.Save(contents);
+  return WriteDataFile(contents);
 }
 
 bool RunProgram(CPrompter& prompter, const std::function<void(CBrevantDlg*)>& script) {

@@ -20,6 +20,7 @@ SProfileRecord Profile(const std::string& name, const std::string& source,
                        const std::string& destination);
 
 // Writes the data file the program reads at its start; false when it could not be written.
+bool WriteDataFile(const SDataFileContents& contents);
 bool WriteDataFile(std::vector<SProfileRecord> profiles, int32_t selected = 0);
 
 // Starts the program and runs `script` on its main window once it shows. Should the script
