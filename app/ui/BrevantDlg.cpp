@@ -16,6 +16,7 @@
 #include "app/MainCommands.h"
 #include "app/ProgramData.h"
 #include "app/ui/MainMenu.h"
+#include "app/ui/MainTools.h"
 #include "app/ui/OptionsDlg.h"
 #include "core/OptionPages.h"
 #include "copy/ui/CopyProgressDlg.h"
@@ -84,6 +85,10 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
       std::make_unique<CMainCommands>(static_cast<CMainView&>(*this), prompter, m_errorWindow,
                                       options, *m_sheet, m_data->Profiles(), *m_target);
   m_previewList = new CPreviewListDlg(m_commands->List(), this);
+  m_tools = new CMainTools(this, prompter, options, *m_sheet, folders.desktop,
+                           {[this] { return !m_commands->JobRunning(); },
+                            [this](bool enable) { EnableSettings(enable); }});
+  m_commands->SetDriveStatusWindow(&m_tools->DriveStatus());
   BuildControls();
   m_data->Profiles().SetOnCurrentChanged([this] {
     m_commands->ResetForProfile();
@@ -144,6 +149,10 @@ void CBrevantDlg::BuildControls() {
 
   m_menu = new CMainMenu(this);
   BuildMenu();
+  m_tools->SetHelpTopics({{m_close, kNotesTopicClose},
+                          {m_preview, kNotesTopicPreview},
+                          {m_copy, kNotesTopicCopy},
+                          {m_optionsButton, kNotesTopicOptions}});
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(m_preview);
   buttons->addWidget(m_copy);
@@ -183,12 +192,14 @@ void CBrevantDlg::BuildControls() {
 
 void CBrevantDlg::BuildMenu() {
   const auto idle = [this] { return !m_commands->JobRunning(); };
-  m_menu->Add(QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
+  m_menu->Add(
+      QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
+  m_tools->AddTo(*m_menu);
 }
 
 void CBrevantDlg::CopyConfirmed() {
-  const std::string question = "Copy the files selected by this profile?\n" +
-                               m_data->Profiles().CurrentName();
+  const std::string question =
+      "Copy the files selected by this profile?\n" + m_data->Profiles().CurrentName();
   if (m_prompter.AskYesNo(question, EAnswer::kYes) && m_sheet->LeaveCurrentPage()) {
     m_commands->Copy();
   }
@@ -207,6 +218,7 @@ void CBrevantDlg::Start() {
     m_previewList->showMinimized();
   }
   m_showPreviewList->setChecked(!isMinimized());
+  m_tools->StartUp();
 }
 
 void CBrevantDlg::PlaceWindows() {
