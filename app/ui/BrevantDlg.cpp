@@ -192,14 +192,13 @@ void CBrevantDlg::BuildControls() {
 
 void CBrevantDlg::BuildMenu() {
   const auto idle = [this] { return !m_commands->JobRunning(); };
-  m_menu->Add(
-      QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
+  m_menu->Add(QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
   m_tools->AddTo(*m_menu);
 }
 
 void CBrevantDlg::CopyConfirmed() {
-  const std::string question =
-      "Copy the files selected by this profile?\n" + m_data->Profiles().CurrentName();
+  const std::string question = "Copy the files selected by this profile?\n" +
+                               m_data->Profiles().CurrentName();
   if (m_prompter.AskYesNo(question, EAnswer::kYes) && m_sheet->LeaveCurrentPage()) {
     m_commands->Copy();
   }
