@@ -43,7 +43,8 @@ CChooseTopicDlg::CChooseTopicDlg(const CProgramNotes& notes, int current, CPromp
   m_list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   m_list->horizontalHeader()->setStretchLastSection(true);
   m_list->horizontalHeader()->setSortIndicatorShown(true);
-  m_list->setMinimumSize(fontMetrics().averageCharWidth() * 60, fontMetrics().height() * 16);
+  // Wide enough for the longest title beside its number.
+  m_list->setMinimumSize(fontMetrics().averageCharWidth() * 75, fontMetrics().height() * 16);
 
   auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
   m_search = new QLineEdit(this);

@@ -95,7 +95,7 @@ CDriveStatusDlg::CDriveStatusDlg(int sourceState, int destinationState,
   grid->addWidget(m_available, 2, 1, 1, 2);
   grid->setColumnStretch(1, 1);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(m_countdown, 1);
+  buttons->addStretch();
   buttons->addWidget(m_waitButton);
   buttons->addWidget(m_close);
   auto* layout = new QVBoxLayout(this);
@@ -107,6 +107,7 @@ CDriveStatusDlg::CDriveStatusDlg(int sourceState, int destinationState,
                                             "  There may be a delay between a drive being "
                                             "connected and its being detected."),
                              this));
+  layout->addWidget(m_countdown);
   layout->addLayout(buttons);
   const int fieldWidth =
       fontMetrics().horizontalAdvance(QStringLiteral("W: not connected or detected")) +

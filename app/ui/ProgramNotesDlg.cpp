@@ -45,6 +45,7 @@ CProgramNotesDlg::CProgramNotesDlg(const CProgramNotes& notes, int startTopic, b
   }
   m_ready = true;
   ShowTopic(StartTopic(startTopic, m_count));
+  m_text->setFocus();  // a screen reader starts with the note
 }
 
 void CProgramNotesDlg::BuildControls() {
