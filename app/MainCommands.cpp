@@ -68,6 +68,11 @@ CMainCommands::~CMainCommands() {
   m_copy.Stop();
 }
 
+void CMainCommands::SetDriveStatusWindow(CDriveStatusWindow* window) {
+  m_driveStatus = window;
+  m_copy.SetDriveStatusWindow(window);
+}
+
 CFormatItem CMainCommands::Format() const {
   return CFormatItem(2, m_options.m_useThousandsSep != 0, m_options.m_thousandsSep);
 }

@@ -17,6 +17,7 @@ struct CMessage;
 class CMessageTarget;
 class CPreviewList;
 class CPrompter;
+class CDriveStatusWindow;
 class CQueueComboBoxData;
 struct SProgramOptions;
 
@@ -31,6 +32,10 @@ class CCopyRun {
   CCopyRun(CPrompter& prompter, CCopyErrorWindow& errorWindow, const SProgramOptions& options,
            CMessageTarget& target, CPreviewList& list);
   ~CCopyRun();
+
+  // The window that lets the user wait for a drive that is not ready (none: the drive's
+  // failure is reported). A queue run never opens it.
+  void SetDriveStatusWindow(CDriveStatusWindow* window) { m_driveStatus = window; }
 
   // Starts copying one profile: the list of a finished preview when `previewed`, else the
   // list is gathered first. False when it could not start (the reason has been reported).
@@ -83,6 +88,7 @@ class CCopyRun {
 
   CPrompter& m_prompter;
   CCopyErrorWindow& m_errorWindow;
+  CDriveStatusWindow* m_driveStatus = nullptr;
   const SProgramOptions& m_options;
   CMessageTarget& m_target;
   CPreviewList& m_list;

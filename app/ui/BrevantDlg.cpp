@@ -17,6 +17,7 @@
 #include "app/MainCommands.h"
 #include "app/ProgramData.h"
 #include "app/ui/MainMenu.h"
+#include "app/ui/MainTools.h"
 #include "app/ui/OptionsDlg.h"
 #include "core/OptionPages.h"
 #include "copy/ui/CopyProgressDlg.h"
@@ -87,6 +88,10 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
       std::make_unique<CMainCommands>(static_cast<CMainView&>(*this), prompter, m_errorWindow,
                                       options, *m_sheet, m_data->Profiles(), *m_target);
   m_previewList = new CPreviewListDlg(m_commands->List(), this);
+  m_tools = new CMainTools(this, prompter, options, *m_sheet, folders.desktop,
+                           {[this] { return !m_commands->JobRunning(); },
+                            [this](bool enable) { EnableSettings(enable); }});
+  m_commands->SetDriveStatusWindow(&m_tools->DriveStatus());
   BuildControls();
   m_data->Profiles().SetOnCurrentChanged([this] {
     m_commands->ResetForProfile();
@@ -148,6 +153,10 @@ void CBrevantDlg::BuildControls() {
 
   m_menu = new CMainMenu(this);
   BuildMenu();
+  m_tools->SetHelpTopics({{m_close, kNotesTopicClose},
+                          {m_preview, kNotesTopicPreview},
+                          {m_copy, kNotesTopicCopy},
+                          {m_optionsButton, kNotesTopicOptions}});
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(m_preview);
   buttons->addWidget(m_copy);
@@ -190,14 +199,13 @@ void CBrevantDlg::BuildMenu() {
   m_menu->Add(
       QStringLiteral("Alter &Version Filenames..."), QKeySequence(Qt::CTRL | Qt::Key_F),
       [this] { AlterVersionFilenames(); }, idle);
-  m_menu->AddSeparator();
   m_menu->Add(QStringLiteral("Expor&t Settings..."), QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
     ExportCurrentSettings(*m_sheet, m_data->Profiles().CurrentName(), m_folders.desktop,
                           m_prompter, this);
   });
-  m_menu->AddSeparator();
   m_menu->Add(
       QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
+  m_tools->AddTo(*m_menu);
 }
 
 void CBrevantDlg::AlterVersionFilenames() {
@@ -235,6 +243,7 @@ void CBrevantDlg::Start() {
     m_previewList->showMinimized();
   }
   m_showPreviewList->setChecked(!isMinimized());
+  m_tools->StartUp();
 }
 
 void CBrevantDlg::PlaceWindows() {

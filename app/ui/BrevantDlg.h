@@ -15,6 +15,7 @@
 class CCopyProgressDlg;
 class CMainMenu;
 class CMainCommands;
+class CMainTools;
 class CPreviewListDlg;
 class CProfilesPage;
 class CProgramData;
@@ -48,6 +49,7 @@ class CBrevantDlg : public QDialog, private CMainView {
   CSettingsSheet& Sheet() { return *m_sheet; }
   CPreviewListDlg& PreviewList() { return *m_previewList; }
   CQtMessageTarget& MessageTarget() { return *m_target; }
+  CMainTools& Tools() { return *m_tools; }
 
  public slots:
   void reject() override;  // Close, Esc and the close box
@@ -101,6 +103,7 @@ class CBrevantDlg : public QDialog, private CMainView {
   QLabel* m_counts = nullptr;
   QCheckBox* m_showPreviewList = nullptr;
   CMainMenu* m_menu = nullptr;
+  CMainTools* m_tools = nullptr;
   CPreviewListDlg* m_previewList = nullptr;
   QPointer<CCopyProgressDlg> m_progress;
 

@@ -19,6 +19,7 @@
 #include "profile/SettingsPages.h"
 #include "queues/ProfileList.h"
 #include "queues/QueueData.h"
+#include "run/FolderValidation.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
 
@@ -185,6 +186,33 @@ TEST_F(MainCommands, PreviewPressedAgainStopsThePreview) {
   ASSERT_TRUE(RunToIdle());
   EXPECT_THAT(m_view.statistics, IsEmpty());
   EXPECT_FALSE(m_commands.PreviewedNotCopied());
+}
+
+TEST_F(MainCommands, PreviewAndCopyBothLetTheUserSwapADriveThatIsNotReady) {
+  // The profile names drive E:, which is not there; the drive status window moves the source
+  // to C:, and the run goes on there.
+  class CSwapToC : public CDriveStatusWindow {
+   public:
+    void Show(int sourceState, int destinationState, std::string& source, std::string&) override {
+      shown.push_back(std::to_string(sourceState) + std::to_string(destinationState));
+      source[0] = 'C';
+    }
+    std::vector<std::string> shown;
+  } window;
+  m_commands.SetDriveStatusWindow(&window);
+  BuildTree(Src(), {{"a.txt", "a"}});
+  m_pages.Settings().sourcePath = "E:\\src";
+  m_commands.Preview();
+  ASSERT_TRUE(RunToIdle());
+  EXPECT_EQ(m_view.folderTexts, "C:\\src|D:\\dst");
+  EXPECT_EQ(m_commands.List().Count(), 1u);
+
+  m_pages.Settings().sourcePath = "E:\\src";
+  m_commands.Copy();  // Copy checks the folders again, also for a preview's list
+  ASSERT_TRUE(RunToIdle());
+  EXPECT_THAT(window.shown, ElementsAre("10", "10"));
+  EXPECT_EQ(ReadFile(Dst("a.txt")), "a");
+  EXPECT_THAT(m_prompter.Texts(), IsEmpty());
 }
 
 TEST_F(MainCommands, CopyAfterAPreviewCopiesItsListWithoutAsking) {
