@@ -37,8 +37,9 @@ class CMainCommands {
                 CMessageTarget& target);
   ~CMainCommands();
 
-  // The window that lets the user wait for a drive (none: a drive that is not ready fails).
-  void SetDriveStatusWindow(CDriveStatusWindow* window) { m_driveStatus = window; }
+  // The window that lets the user wait for a drive (none: a drive that is not ready fails),
+  // for Preview and Copy alike.
+  void SetDriveStatusWindow(CDriveStatusWindow* window);
 
   // The Preview button: a preview, or, while one runs, the stop request.
   void Preview();

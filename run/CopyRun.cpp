@@ -61,7 +61,7 @@ bool CCopyRun::Begin(CSettingsState& settings, bool previewed) {
     m_allItemsListed = true;
   }
   try {
-    SValidationContext context{m_prompter, Reporter(), m_queueRun, nullptr};
+    SValidationContext context{m_prompter, Reporter(), m_queueRun, m_driveStatus};
     SPreparedRun prepared;
     if (!m_gather.Prepare(settings, context, !previewed, prepared)) {
       return false;

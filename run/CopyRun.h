@@ -17,6 +17,7 @@ struct CMessage;
 class CMessageTarget;
 class CPreviewList;
 class CPrompter;
+class CDriveStatusWindow;
 class CQueueComboBoxData;
 struct SProgramOptions;
 
@@ -34,6 +35,9 @@ class CCopyRun {
 
   // How many files are copied at once (0: as suits the machine; 1: one after another).
   void SetWorkers(int32_t workers) { m_workers = workers; }
+  // The window that lets the user wait for a drive that is not ready (none: the drive's
+  // failure is reported). A queue run never opens it.
+  void SetDriveStatusWindow(CDriveStatusWindow* window) { m_driveStatus = window; }
 
   // Starts copying one profile: the list of a finished preview when `previewed`, else the
   // list is gathered as the copy goes (gathered first, in gather mode, whose list stands
@@ -91,6 +95,7 @@ class CCopyRun {
 
   CPrompter& m_prompter;
   CCopyErrorWindow& m_errorWindow;
+  CDriveStatusWindow* m_driveStatus = nullptr;
   const SProgramOptions& m_options;
   CMessageTarget& m_target;
   CPreviewList& m_list;

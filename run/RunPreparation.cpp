@@ -44,13 +44,8 @@ CSettingsState AsLoadedIntoPages(const CSettingsState& settings) {
   return loaded;
 }
 
-bool PrepareFolders(CSettingsState& settings, SValidationContext& context,
-                    SPreparedFolders& prepared) {
-  std::string source = settings.sourcePath;
-  std::string destination = settings.destinationPath;
-  if (!ValidateFolders(source, destination, true, context)) {
-    return false;
-  }
+void TakeCheckedFolders(CSettingsState& settings, const std::string& source,
+                        const std::string& destination) {
   // The pages keep the paths as the user typed them, less what validation corrected.
   const std::string typedSource = settings.sourcePath;
   settings.sourcePath = source.size() > 3 ? source.substr(0, source.size() - 1) : source;
@@ -64,6 +59,16 @@ bool PrepareFolders(CSettingsState& settings, SValidationContext& context,
         StoreEntries(LoadSubfolderEntries(settings.subfolderEntries, typedSource),
                      EListKind::kSubfolders, settings.sourcePath);
   }
+}
+
+bool PrepareFolders(CSettingsState& settings, SValidationContext& context,
+                    SPreparedFolders& prepared) {
+  std::string source = settings.sourcePath;
+  std::string destination = settings.destinationPath;
+  if (!ValidateFolders(source, destination, true, context)) {
+    return false;
+  }
+  TakeCheckedFolders(settings, source, destination);
   const std::optional<SDriveData> drives = PrepareDrives(source, destination, context.reporter);
   if (!drives) {
     return false;

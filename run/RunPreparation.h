@@ -33,6 +33,12 @@ struct SPreparedFolders {
   SDriveData drives;
 };
 
+// The settings' folder texts become the checked paths (`source` and `destination` end in a
+// backslash, which a folder's text drops), and the Subfolders list's source-folder entry
+// follows the source path's new text.
+void TakeCheckedFolders(CSettingsState& settings, const std::string& source,
+                        const std::string& destination);
+
 // Validates both folders (they must differ) and prepares the drives. The settings' paths
 // take what the validation wrote back (trimmed, made full, with a drive's backslash), and the
 // Subfolders list's source-folder entry follows the source path's new text.

@@ -13,9 +13,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/AlterVersionsCommand.h"
 #include "app/MainCommands.h"
 #include "app/ProgramData.h"
 #include "app/ui/MainMenu.h"
+#include "app/ui/MainTools.h"
 #include "app/ui/OptionsDlg.h"
 #include "core/OptionPages.h"
 #include "copy/ui/CopyProgressDlg.h"
@@ -32,19 +34,17 @@
 #include "platform/OptionStore.h"
 #include "preview/MoveDetect.h"
 #include "preview/ui/PreviewStatisticsDlg.h"
+#include "profile/ui/SettingsExportCommand.h"
 #include "profile/ui/SettingsSheet.h"
 #include "queues/ui/ProfilesPage.h"
 #include "queues/ui/QueuesPage.h"
+#include "rules/MatchPattern.h"
 #include "rules/StringOrder.h"
 
 namespace {
 
 SRect RectOf(const QRect& rect) {
   return SRect{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
-QRect QRectOf(const SRect& rect) {
-  return QRect(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
 SWorkArea WorkArea(const QWidget* window) {
@@ -68,7 +68,7 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
       m_dataFilePath(::DataFilePath(folders)),
       m_prompter(prompter),
       m_options(options),
-      m_errorWindow(prompter) {
+      m_errorWindow(this) {
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QString::fromUtf8(kAppName));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -78,12 +78,20 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
   // The lists show their entries in the rules' orders: tagged entries by tag, then text.
   m_sheet->SetListOrders({CStringANOrderTag(), CStringANOrderTag(), CStringANOrder()});
   m_data = std::make_unique<CProgramData>(m_dataFilePath, *m_sheet, prompter);
+  m_sheet->SetSavedFolders(&m_data->Folders());
+  m_sheet->SetFolderMatcher([](std::string_view pattern, std::string_view name, bool typos) {
+    return MatchPattern(pattern, name, typos);
+  });
   m_target =
       new CQtMessageTarget([this](CMessage& message) { return m_commands->Handle(message); }, this);
   m_commands =
       std::make_unique<CMainCommands>(static_cast<CMainView&>(*this), prompter, m_errorWindow,
                                       options, *m_sheet, m_data->Profiles(), *m_target);
   m_previewList = new CPreviewListDlg(m_commands->List(), this);
+  m_tools = new CMainTools(this, prompter, options, *m_sheet, folders.desktop,
+                           {[this] { return !m_commands->JobRunning(); },
+                            [this](bool enable) { EnableSettings(enable); }});
+  m_commands->SetDriveStatusWindow(&m_tools->DriveStatus());
   BuildControls();
   m_data->Profiles().SetOnCurrentChanged([this] {
     m_commands->ResetForProfile();
@@ -100,6 +108,7 @@ CBrevantDlg::~CBrevantDlg() {
   SaveAtExit();
   // Workers still waiting for this window are answered now; the runs end with their jobs.
   m_target->Close();
+  m_errorWindow.Close();
   m_commands.reset();
 }
 
@@ -144,6 +153,10 @@ void CBrevantDlg::BuildControls() {
 
   m_menu = new CMainMenu(this);
   BuildMenu();
+  m_tools->SetHelpTopics({{m_close, kNotesTopicClose},
+                          {m_preview, kNotesTopicPreview},
+                          {m_copy, kNotesTopicCopy},
+                          {m_optionsButton, kNotesTopicOptions}});
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(m_preview);
   buttons->addWidget(m_copy);
@@ -183,12 +196,35 @@ void CBrevantDlg::BuildControls() {
 
 void CBrevantDlg::BuildMenu() {
   const auto idle = [this] { return !m_commands->JobRunning(); };
-  m_menu->Add(QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
+  m_menu->Add(
+      QStringLiteral("Alter &Version Filenames..."), QKeySequence(Qt::CTRL | Qt::Key_F),
+      [this] { AlterVersionFilenames(); }, idle);
+  m_menu->Add(QStringLiteral("Expor&t Settings..."), QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
+    ExportCurrentSettings(*m_sheet, m_data->Profiles().CurrentName(), m_folders.desktop,
+                          m_prompter, this);
+  });
+  m_menu->Add(
+      QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
+  m_tools->AddTo(*m_menu);
+}
+
+void CBrevantDlg::AlterVersionFilenames() {
+  CSettingsState settings = m_sheet->Take();
+  const CFormatItem format(2, m_options.m_useThousandsSep != 0, m_options.m_thousandsSep);
+  AlterVersionFilenamesCommand(settings, m_prompter, nullptr, format, [this](bool busy) {
+    setEnabled(!busy);
+    if (busy) {
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+      QApplication::restoreOverrideCursor();
+    }
+  });
+  m_sheet->SetFolderTexts(settings.sourcePath, settings.destinationPath);
 }
 
 void CBrevantDlg::CopyConfirmed() {
-  const std::string question = "Copy the files selected by this profile?\n" +
-                               m_data->Profiles().CurrentName();
+  const std::string question =
+      "Copy the files selected by this profile?\n" + m_data->Profiles().CurrentName();
   if (m_prompter.AskYesNo(question, EAnswer::kYes) && m_sheet->LeaveCurrentPage()) {
     m_commands->Copy();
   }
@@ -207,6 +243,7 @@ void CBrevantDlg::Start() {
     m_previewList->showMinimized();
   }
   m_showPreviewList->setChecked(!isMinimized());
+  m_tools->StartUp();
 }
 
 void CBrevantDlg::PlaceWindows() {
@@ -409,13 +446,15 @@ void CBrevantDlg::EndCopyProgress(bool stopped, bool nothingDone) {
 
 void CBrevantDlg::CloseCopyProgress() {
   if (m_progress != nullptr) {
-    m_progress->hide();
-    m_progress->deleteLater();
+    m_progress->Dismiss();
     m_progress = nullptr;
   }
 }
 
 void CBrevantDlg::ShowCopyResults(const SCopyResults& results) {
-  CCopyResultsDlg dialog({results.tree, results.files, results.folders, results.elapsed}, this);
+  CCopyResultsDlg::SContent content{results.tree,       results.files,       results.folders,
+                                    results.elapsed,    results.foldersOnly, results.hasMessages,
+                                    results.exportText, m_folders.desktop};
+  CCopyResultsDlg dialog(content, m_prompter, this);
   dialog.exec();
 }

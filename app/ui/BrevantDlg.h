@@ -15,6 +15,7 @@
 class CCopyProgressDlg;
 class CMainMenu;
 class CMainCommands;
+class CMainTools;
 class CPreviewListDlg;
 class CProfilesPage;
 class CProgramData;
@@ -47,6 +48,8 @@ class CBrevantDlg : public QDialog, private CMainView {
   CProgramData& Data() { return *m_data; }
   CSettingsSheet& Sheet() { return *m_sheet; }
   CPreviewListDlg& PreviewList() { return *m_previewList; }
+  CQtMessageTarget& MessageTarget() { return *m_target; }
+  CMainTools& Tools() { return *m_tools; }
 
  public slots:
   void reject() override;  // Close, Esc and the close box
@@ -76,6 +79,7 @@ class CBrevantDlg : public QDialog, private CMainView {
   // The menu of tools and exports; each command is one entry here.
   void BuildMenu();
   void CopyConfirmed();
+  void AlterVersionFilenames();
   void ShowOptions();
   void PlaceWindows();
   void SaveAtExit();
@@ -99,6 +103,7 @@ class CBrevantDlg : public QDialog, private CMainView {
   QLabel* m_counts = nullptr;
   QCheckBox* m_showPreviewList = nullptr;
   CMainMenu* m_menu = nullptr;
+  CMainTools* m_tools = nullptr;
   CPreviewListDlg* m_previewList = nullptr;
   QPointer<CCopyProgressDlg> m_progress;
 

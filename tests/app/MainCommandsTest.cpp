@@ -19,6 +19,7 @@
 #include "profile/SettingsPages.h"
 #include "queues/ProfileList.h"
 #include "queues/QueueData.h"
+#include "run/FolderValidation.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
 
@@ -27,6 +28,7 @@ namespace {
 using testing::ElementsAre;
 using testing::HasSubstr;
 using testing::IsEmpty;
+using testing::Not;
 using testing_support::BuildTree;
 using testing_support::CTestSandbox;
 using testing_support::Exists;
@@ -59,6 +61,7 @@ class CRecordingView : public CMainView {
   void OpenCopyProgress(const std::string& text) override {
     progressOpen = true;
     progressStatus = text;
+    progressOpened.push_back(text);
   }
   void CopyProgress(const CMessage&, const CPreviewCounts&) override { ++progressMessages; }
   void EndCopyProgress(bool stopped, bool) override {
@@ -81,6 +84,7 @@ class CRecordingView : public CMainView {
   size_t movesShown = 0;
   bool progressOpen = false;
   std::string progressStatus;
+  std::vector<std::string> progressOpened;
   int progressMessages = 0;
   std::vector<SCopyResults> results;
   int closeNow = 0;
@@ -182,6 +186,33 @@ TEST_F(MainCommands, PreviewPressedAgainStopsThePreview) {
   ASSERT_TRUE(RunToIdle());
   EXPECT_THAT(m_view.statistics, IsEmpty());
   EXPECT_FALSE(m_commands.PreviewedNotCopied());
+}
+
+TEST_F(MainCommands, PreviewAndCopyBothLetTheUserSwapADriveThatIsNotReady) {
+  // The profile names drive E:, which is not there; the drive status window moves the source
+  // to C:, and the run goes on there.
+  class CSwapToC : public CDriveStatusWindow {
+   public:
+    void Show(int sourceState, int destinationState, std::string& source, std::string&) override {
+      shown.push_back(std::to_string(sourceState) + std::to_string(destinationState));
+      source[0] = 'C';
+    }
+    std::vector<std::string> shown;
+  } window;
+  m_commands.SetDriveStatusWindow(&window);
+  BuildTree(Src(), {{"a.txt", "a"}});
+  m_pages.Settings().sourcePath = "E:\\src";
+  m_commands.Preview();
+  ASSERT_TRUE(RunToIdle());
+  EXPECT_EQ(m_view.folderTexts, "C:\\src|D:\\dst");
+  EXPECT_EQ(m_commands.List().Count(), 1u);
+
+  m_pages.Settings().sourcePath = "E:\\src";
+  m_commands.Copy();  // Copy checks the folders again, also for a preview's list
+  ASSERT_TRUE(RunToIdle());
+  EXPECT_THAT(window.shown, ElementsAre("10", "10"));
+  EXPECT_EQ(ReadFile(Dst("a.txt")), "a");
+  EXPECT_THAT(m_prompter.Texts(), IsEmpty());
 }
 
 TEST_F(MainCommands, CopyAfterAPreviewCopiesItsListWithoutAsking) {
@@ -327,6 +358,27 @@ TEST_F(MainCommands, AQueueCopiesEachProfileWithOneReport) {
   ASSERT_EQ(m_view.results.size(), 1u);
   EXPECT_EQ(m_view.results[0].files, "2");
   EXPECT_THAT(m_view.results[0].exportText, HasSubstr("Could not change to this profile."));
+  // Each profile gathers its list in a progress window of its own.
+  EXPECT_EQ(m_view.progressOpened,
+            (std::vector<std::string>{"Status: Gathering file information...",
+                                      "Status: Gathering file information..."}));
+}
+
+TEST_F(MainCommands, AFolderTreeCopyReportsItsFilesFigureApartFromTheExport) {
+  BuildTree(Src(), {{"a/x.txt", "x"}, {"b/y.txt", "y"}});
+  m_pages.Settings().copyMode = kCopyTreeOnly;
+  m_commands.Copy();
+  ASSERT_TRUE(RunToIdle());
+  EXPECT_TRUE(Exists(Dst("a")));
+  EXPECT_FALSE(Exists(Dst("a/x.txt")));
+  EXPECT_EQ(m_view.progressOpened,
+            std::vector<std::string>{"Status: Gathering folder information..."});
+  ASSERT_EQ(m_view.results.size(), 1u);
+  const SCopyResults& results = m_view.results[0];
+  EXPECT_TRUE(results.foldersOnly);
+  EXPECT_EQ(results.files, "0");
+  EXPECT_THAT(results.exportText, Not(HasSubstr("Files:")));
+  EXPECT_THAT(results.exportText, HasSubstr("Folders: " + results.folders + "\r\n"));
 }
 
 }  // namespace

@@ -25,12 +25,14 @@
 #include "profile/DataFolders.h"
 #include "queues/ui/ProfileNameDlg.h"
 #include "queues/ui/QueueSetupDlg.h"
+#include "tests/support/GuiProgram.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
 
 using gui_testing::AnswerModal;
 using gui_testing::Child;
+using gui_testing::Profile;
 using testing_support::CTestSandbox;
 
 // Profiles, queues and restore profiles as a user handles them in the real program: made,
@@ -50,9 +52,9 @@ class ProfilesQueuesGuiTest : public QObject {
   void cleanup() { m_sandbox.reset(); }
 
   void profilesAreMadeSwitchedRenamedDeletedAndFoundAfterARestart() {
-    WriteDataFile({Profile("Holiday", "C:\\photos", "D:\\backup")}, {});
+    QVERIFY(WriteDataFile({Profile("Holiday", "C:\\photos", "D:\\backup")}, {}));
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       ShowPage(window, "Profiles");
       auto* names = Child<QComboBox>(window, "profileNames");
       auto* source = Child<QLineEdit>(window, "sourcePath");
@@ -127,23 +129,23 @@ class ProfilesQueuesGuiTest : public QObject {
       QCOMPARE(gui_testing::UnnamedControls(window), QStringList());
       QVERIFY(gui_testing::SaveScreenshot(window, QStringLiteral("profiles-page")));
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
+    }));
     prompter.Clear();
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       QCOMPARE(window->windowTitle(), QStringLiteral("Office - Brevant"));
       QCOMPARE(Items(Child<QComboBox>(window, "profileNames")), (QStringList{"Holiday", "Office"}));
       QCOMPARE(Child<QLineEdit>(window, "sourcePath")->text(), QStringLiteral("C:\\work"));
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
+    }));
     QVERIFY(prompter.Texts().empty());
   }
 
   void aQueueBuiltInSetupIsCopiedWithOneReport() {
-    WriteDataFile(
+    QVERIFY(WriteDataFile(
         {Profile("Holiday", "C:\\photos", "D:\\backup"), Profile("Work", "C:\\work", "D:\\work")},
-        {});
+        {}));
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       ShowPage(window, "Queues");
       QCOMPARE(Child<QLabel>(window, "profileCount")->text(), QStringLiteral("0 profiles"));
       QTest::mouseClick(Child<QPushButton>(window, "copyAllButton"), Qt::LeftButton);
@@ -215,15 +217,15 @@ class ProfilesQueuesGuiTest : public QObject {
       QCOMPARE(window->windowTitle(), QStringLiteral("Holiday - Brevant"));
       QVERIFY(Child<QWidget>(window, "queuesPage")->isEnabled());
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
+    }));
   }
 
   void previewNextGoesThroughTheQueueOneProfileAtATime() {
-    WriteDataFile(
+    QVERIFY(WriteDataFile(
         {Profile("Holiday", "C:\\photos", "D:\\backup"), Profile("Work", "C:\\work", "D:\\work")},
-        {SQueueRecord{"Nightly", {"Work", "Gone", "Holiday"}}});
+        {SQueueRecord{"Nightly", {"Work", "Gone", "Holiday"}}}));
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       ShowPage(window, "Queues");
       auto* queues = Child<QComboBox>(window, "queueNames");
       Choose(queues, "Nightly");
@@ -255,17 +257,17 @@ class ProfilesQueuesGuiTest : public QObject {
       QCOMPARE(statistics, 2);
       window->Commands().ResetForProfile();  // nothing left to lose on closing
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
+    }));
   }
 
   void aRestoreProfilePreviewsTheBackupCopyingBack() {
-    WriteDataFile({Profile("Backup Photos", "C:\\photos", "D:\\backup")}, {});
+    QVERIFY(WriteDataFile({Profile("Backup Photos", "C:\\photos", "D:\\backup")}, {}));
     // The backup holds an older copy of a photo and one the source has lost.
     constexpr platform::FileTime kYear2020 = 132223104000000000;
     testing_support::BuildTree(m_sandbox->Root() + "/d/backup",
                                {{"a.jpg", "aaaa", kYear2020}, {"lost.jpg", "lost"}});
     CScriptedPrompter prompter({EAnswer::kYes});
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       ShowPage(window, "Profiles");
       auto statistics = AnswerModal<CPreviewStatisticsDlg>(
           [](CPreviewStatisticsDlg* dialog) { dialog->accept(); });
@@ -295,19 +297,10 @@ class ProfilesQueuesGuiTest : public QObject {
                (QStringList{"Backup Photos", "Restore Photos"}));
       QCOMPARE(window->windowTitle(), QStringLiteral("Restore Photos - Brevant"));
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
+    }));
   }
 
  private:
-  static SProfileRecord Profile(const std::string& name, const std::string& source,
-                                const std::string& destination) {
-    SProfileRecord record;
-    record.name = name;
-    record.settings.sourcePath = source;
-    record.settings.destinationPath = destination;
-    return record;
-  }
-
   static void ShowPage(CBrevantDlg* window, const QString& caption) {
     auto* sheet = Child<QTabWidget>(window, "settingsSheet");
     for (int page = 0; page < sheet->count(); ++page) {
@@ -369,40 +362,12 @@ class ProfilesQueuesGuiTest : public QObject {
     return QString::fromStdString(testing_support::ReadFile(m_sandbox->Root() + relative));
   }
 
-  void WriteDataFile(std::vector<SProfileRecord> profiles, std::vector<SQueueRecord> queues) {
-    CScriptedPrompter quiet;
-    SDataFolders folders;
-    QVERIFY(ResolveDataFolders(folders, quiet));
+  static bool WriteDataFile(std::vector<SProfileRecord> profiles,
+                            std::vector<SQueueRecord> queues) {
     SDataFileContents contents;
     contents.profiles = std::move(profiles);
     contents.queues = std::move(queues);
-    CDataFile file(DataFilePath(folders), quiet);
-    QVERIFY(file.Save(contents));
-  }
-
-  // Starts the program and runs `script` on its main window once it shows; the window is
-  // closed anyway should the script stop early, so the test ends instead of waiting.
-  void RunProgram(CPrompter& prompter, const std::function<void(CBrevantDlg*)>& script) {
-    CBrevantApp app(prompter);
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-      CBrevantDlg* window = nullptr;
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* main = qobject_cast<CBrevantDlg*>(widget); main && main->isVisible()) {
-          window = main;
-        }
-      }
-      QVERIFY(window != nullptr);
-      ran = true;
-      script(window);
-      if (window->isVisible()) {
-        window->Commands().StopJobs();
-        QTRY_VERIFY(!window->Commands().JobRunning());
-        window->done(QDialog::Rejected);
-      }
-    });
-    QCOMPARE(app.Run(), 0);
-    QVERIFY(ran);
+    return gui_testing::WriteDataFile(contents);
   }
 
   std::unique_ptr<CTestSandbox> m_sandbox;

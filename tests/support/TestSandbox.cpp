@@ -13,7 +13,9 @@
 #include <stdexcept>
 
 #include "platform/DriveMap.h"
+#include "core/Version.h"
 #include "platform/FileInfo.h"
+#include "platform/OptionStore.h"
 
 namespace testing_support {
 
@@ -44,6 +46,16 @@ CTestSandbox::CTestSandbox(const std::string& drives) {
   SetEnv("XDG_CACHE_HOME", Home() + "/.cache");
   SetEnv("XDG_RUNTIME_DIR", m_root + "/runtime");
   SetDrives(drives);
+  KeepNotesClosedAtStart();
+}
+
+void CTestSandbox::KeepNotesClosedAtStart() {
+  // As written by this release with "Show Day Tip" off: a program started in the sandbox
+  // opens no Program Notes over its main window.
+  platform::COptionStore store;
+  store.SetInt("Start Up", "Show Day Tip", 0);
+  store.SetInt("Start Up", "Day Tip Major Ver", kVersionMajor);
+  store.SetInt("Start Up", "Day Tip Minor Ver", kVersionMinor);
 }
 
 CTestSandbox::~CTestSandbox() {

@@ -16,7 +16,9 @@ namespace testing_support {
 // removed when the sandbox goes.
 //
 // Layout: <root>/c is drive C: and <root>/d is drive D: (unless other drives are given);
-// <root>/c/home is HOME.
+// <root>/c/home is HOME. The option store starts with the Program Notes switched off at
+// start-up, so that a program started here shows its main window alone; a test of the notes
+// switches them on.
 class CTestSandbox {
  public:
   // `drives` is a BREVANT_DRIVES text in which "{root}" stands for the sandbox folder; empty
@@ -46,6 +48,7 @@ class CTestSandbox {
     std::string value;
   };
   void SetEnv(const char* name, const std::string& value);
+  void KeepNotesClosedAtStart();
 
   std::string m_root;
   std::vector<SSaved> m_saved;
