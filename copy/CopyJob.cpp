@@ -895,6 +895,12 @@ void CCopyJob::ReportDriveFull(const std::string& source) {
 
 void CCopyJob::CopyToTemporary(SItem& item, bool live, char* buffer, size_t bufferSize) {
   const SFilePlan& plan = item.plan;
+  // A worker may take an item up while the copy is suspended or stopping: it waits, and
+  // makes nothing after a stop.
+  if (CheckPoint()) {
+    item.result = Failed({});
+    return;
+  }
   // The temporary file is made, and held, at once under a fresh name.
   if (item.to.CreateTemporary(plan.folder, "BV", item.temporary) != EError::kNone) {
     item.temporary.clear();
