@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include "app/MainCommands.h"
 
+#include <algorithm>
 #include <new>
 
 #include "copy/CopyMsgs.h"
@@ -276,6 +277,8 @@ void CMainCommands::OfferArchivePreparation() {
   }
   // Only files to copy are source files: a row to delete names a destination file, and a
   // folder to create has no archive mark.
+  size_t first = m_list.Count();
+  size_t last = 0;
   for (size_t i = 0; i < m_list.Count(); ++i) {
     CFilesListCtrlData& row = m_list.Row(i);
     if (row.action != kActionCopy || row.AttributesText().find('A') != std::string::npos) {
@@ -289,8 +292,11 @@ void CMainCommands::OfferArchivePreparation() {
     if (platform::SetFileAttributes(path, attributes | platform::kAttrArchive) ==
         platform::EError::kNone) {
       row.SetAttributes(attributes | platform::kAttrArchive);
+      first = std::min(first, i);
+      last = i;
     }
   }
+  m_list.RowsChanged(first, last);
   m_view.PreviewListChanged();
   m_view.CheckArchiveOnly();
 }

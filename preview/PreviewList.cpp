@@ -81,6 +81,13 @@ void CPreviewList::RemoveRows(std::vector<size_t> rows) {
   Tell([&](CPreviewListListener& listener) { listener.RowsRemoved(*this, rows); });
 }
 
+void CPreviewList::RowsChanged(size_t first, size_t last) {
+  if (first > last || last >= m_rows.size()) {
+    return;
+  }
+  Tell([&](CPreviewListListener& listener) { listener.RowsChanged(*this, first, last); });
+}
+
 void CPreviewList::Clear() {
   Tell([&](CPreviewListListener& listener) { listener.AboutToClear(*this); });
   m_rows.clear();

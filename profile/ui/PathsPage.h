@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "profile/ui/EntryList.h"
 #include "profile/ui/SettingsPage.h"
@@ -19,6 +21,9 @@ class CPathsPage : public CSettingsPage {
   void SetNameFont(const QFont& font) override;
   void SetOrder(FEntryLess order) { m_editor.order = std::move(order); }
   void SetCopyMode(int32_t copyMode);
+  // Enters paths to exclude as checked entries (Exclude and Remember of the preview list);
+  // the last becomes the list's current entry.
+  void RememberPaths(const std::vector<std::string>& paths);
 
  protected:
   void Show(const CSettingsState& settings) override;
