@@ -3,8 +3,16 @@
 #include "preview/PreviewList.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <deque>
 #include <new>
 #include <numeric>
+#include <string_view>
+#include <unordered_map>
+
+#include "platform/TextUtil.h"
+#include "rules/StringOrder.h"
 
 void CPreviewList::AddListener(CPreviewListListener* listener) {
   if (listener != nullptr &&
@@ -100,16 +108,199 @@ void CPreviewList::SortByColumn(int column) {
   Sort(column, column == m_sortColumn ? !m_descending : false);
 }
 
+namespace {
+
+using RowVector = std::vector<std::shared_ptr<CFilesListCtrlData>>;
+
+// A row's place in one sort, as numbers: comparing keys gives the order that
+// CFilesListCtrlOrder gives the rows, without reading a row again. The texts are ranked once
+// each (there are far fewer folders and types than rows), so a sort of a long list compares
+// small numbers held side by side instead of texts spread over the whole list.
+struct SSortKey {
+  uint64_t first;
+  uint32_t second;
+  uint32_t third;
+  uint32_t index;
+};
+
+// Ranks texts in an order: equal ranks for texts the order holds equal.
+template <typename Less, typename Equal>
+std::vector<uint32_t> RankTexts(const std::vector<std::string_view>& texts, Less less,
+                                Equal equal) {
+  std::vector<uint32_t> byOrder(texts.size());
+  std::iota(byOrder.begin(), byOrder.end(), 0u);
+  std::sort(byOrder.begin(), byOrder.end(),
+            [&](uint32_t a, uint32_t b) { return less(texts[a], texts[b]); });
+  std::vector<uint32_t> ranks(texts.size());
+  uint32_t rank = 0;
+  for (size_t i = 0; i < byOrder.size(); ++i) {
+    if (i > 0 && !equal(texts[byOrder[i - 1]], texts[byOrder[i]])) {
+      ++rank;
+    }
+    ranks[byOrder[i]] = rank;
+  }
+  return ranks;
+}
+
+// Ranks texts by an order: each distinct text gets an id as it is first met, the ids are
+// ranked once, and every row takes the rank of its text's id.
+class CTextRanks {
+ public:
+  explicit CTextRanks(size_t expected) { m_ids.reserve(expected); }
+  // Texts that rows share (folders, types) are known by their address; a name by its text,
+  // copied so that ranking reads a compact store instead of the rows.
+  uint32_t IdOfShared(const std::string& text) {
+    const auto [at, added] = m_sharedIds.emplace(&text, static_cast<uint32_t>(m_texts.size()));
+    if (added) {
+      m_texts.push_back(text);
+    }
+    return at->second;
+  }
+  uint32_t IdOf(std::string_view text) {
+    const auto found = m_ids.find(text);
+    if (found != m_ids.end()) {
+      return found->second;
+    }
+    const auto id = static_cast<uint32_t>(m_texts.size());
+    m_texts.emplace_back(text);
+    m_ids.emplace(m_texts.back(), id);
+    return id;
+  }
+  template <typename Less, typename Equal>
+  void Rank(std::vector<uint32_t>& ids, Less less, Equal equal) const {
+    std::vector<std::string_view> texts(m_texts.begin(), m_texts.end());
+    const std::vector<uint32_t> ranks = RankTexts(texts, less, equal);
+    for (uint32_t& id : ids) {
+      id = ranks[id];
+    }
+  }
+
+ private:
+  std::deque<std::string> m_texts;  // stays where it is as it grows: the map points into it
+  std::unordered_map<std::string_view, uint32_t> m_ids;
+  std::unordered_map<const std::string*, uint32_t> m_sharedIds;
+};
+
+// A time as an unsigned number in the same order.
+uint64_t TimeKey(double days) {
+  uint64_t bits = 0;
+  std::memcpy(&bits, &days, sizeof bits);
+  return (bits & (1ULL << 63)) != 0 ? ~bits : bits | (1ULL << 63);
+}
+
+// The order of the 16 attribute combinations by their texts ("", "A", "AR", ...).
+uint32_t AttributeRank(uint8_t bits) {
+  static const std::array<uint32_t, 16> ranks = [] {
+    std::array<std::string, 16> texts;
+    for (uint32_t combination = 0; combination < 16; ++combination) {
+      CFilesListCtrlData row;
+      row.attributeBits = static_cast<uint8_t>(combination);
+      texts[combination] = row.AttributesText();
+    }
+    std::array<uint32_t, 16> result{};
+    for (uint32_t a = 0; a < 16; ++a) {
+      for (uint32_t b = 0; b < 16; ++b) {
+        result[a] += texts[b] < texts[a] ? 1 : 0;
+      }
+    }
+    return result;
+  }();
+  return ranks[bits & 15];
+}
+
+uint64_t ColumnKey(const CFilesListCtrlData& row, int column) {
+  switch (column) {
+    case kColDate:
+      return TimeKey(row.modified.LinearDays());
+    case kColSize:
+      return row.size;
+    case kColAttributes:
+      return AttributeRank(row.attributeBits);
+    case kColAction:
+      return static_cast<uint32_t>(row.action);
+    default:
+      return 0;
+  }
+}
+
+std::vector<size_t> SortedPositions(const RowVector& rows, int column, bool descending) {
+  const CStringANOrder order;
+  const auto anLess = [&](std::string_view a, std::string_view b) {
+    return order.Compare(a, b) < 0;
+  };
+  const auto anEqual = [&](std::string_view a, std::string_view b) {
+    return order.Compare(a, b) == 0;
+  };
+  // One pass over the rows (they lie all over memory) gathers what the sort needs.
+  CTextRanks folderTexts(0);
+  CTextRanks nameTexts(rows.size() / 2);
+  CTextRanks typeTexts(0);
+  std::vector<uint32_t> folders(rows.size());
+  std::vector<uint32_t> names(rows.size());
+  std::vector<uint32_t> types(column == kColType ? rows.size() : 0);
+  std::vector<uint64_t> values(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const CFilesListCtrlData& row = *rows[i];
+    folders[i] = folderTexts.IdOfShared(row.Folder());
+    names[i] = nameTexts.IdOf(row.name);
+    if (column == kColType) {
+      types[i] = typeTexts.IdOfShared(row.Type());
+    }
+    values[i] = ColumnKey(row, column);
+  }
+  folderTexts.Rank(folders, anLess, anEqual);
+  nameTexts.Rank(names, anLess, anEqual);
+  if (column == kColType) {
+    typeTexts.Rank(
+        types,
+        [](std::string_view a, std::string_view b) { return platform::CompareNoCase(a, b) < 0; },
+        [](std::string_view a, std::string_view b) { return platform::CompareNoCase(a, b) == 0; });
+  }
+  std::vector<SSortKey> keys(rows.size());
+  for (size_t i = 0; i < rows.size(); ++i) {
+    SSortKey& key = keys[i];
+    key.index = static_cast<uint32_t>(i);
+    switch (column) {
+      case kColName:
+        key = {names[i], folders[i], 0, key.index};
+        break;
+      case kColFolder:
+        key = {folders[i], names[i], 0, key.index};
+        break;
+      case kColType:
+        key = {types[i], folders[i], names[i], key.index};
+        break;
+      default:
+        key = {values[i], folders[i], names[i], key.index};
+        break;
+    }
+  }
+  // Rows that compare equal keep their order, in either direction.
+  std::sort(keys.begin(), keys.end(), [descending](const SSortKey& a, const SSortKey& b) {
+    if (a.first != b.first) {
+      return (a.first < b.first) != descending;
+    }
+    if (a.second != b.second) {
+      return (a.second < b.second) != descending;
+    }
+    if (a.third != b.third) {
+      return (a.third < b.third) != descending;
+    }
+    return a.index < b.index;
+  });
+  std::vector<size_t> positions(keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) {
+    positions[i] = keys[i].index;
+  }
+  return positions;
+}
+
+}  // namespace
+
 void CPreviewList::Sort(int column, bool descending) {
   Tell([&](CPreviewListListener& listener) { listener.OrderAboutToChange(*this); });
-  CFilesListCtrlOrder order;
-  order.SetSort(column, descending);
   // Sorting positions rather than rows tells where each row went.
-  std::vector<size_t> oldIndexOfNew(m_rows.size());
-  std::iota(oldIndexOfNew.begin(), oldIndexOfNew.end(), size_t{0});
-  std::stable_sort(oldIndexOfNew.begin(), oldIndexOfNew.end(), [&](size_t a, size_t b) {
-    return order.CompareRows(*m_rows[a], *m_rows[b]) < 0;
-  });
+  const std::vector<size_t> oldIndexOfNew = SortedPositions(m_rows, column, descending);
   std::vector<std::shared_ptr<CFilesListCtrlData>> sorted;
   sorted.reserve(m_rows.size());
   std::vector<size_t> newIndexOfOld(m_rows.size());

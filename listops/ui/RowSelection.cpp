@@ -50,7 +50,9 @@ void SelectRows(QAbstractItemView* view, const std::vector<size_t>& rows) {
                                       model->index(static_cast<int>(rows[end]), lastColumn)));
     i = end + 1;
   }
-  selection->select(wanted, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  // The ranges already span whole rows; the Rows flag would widen each again, one at a time
+  // against all the others, which takes minutes for a hundred thousand ranges.
+  selection->select(wanted, QItemSelectionModel::ClearAndSelect);
 }
 
 long SelectionMark(const QAbstractItemView* view) {

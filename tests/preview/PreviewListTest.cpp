@@ -5,7 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 
 namespace {
 
+using platform::CDateTime;
 using testing::ElementsAre;
 
 class PreviewList : public ::testing::Test {
@@ -179,6 +182,49 @@ TEST_F(PreviewList, SortTellsWhereEveryRowWent) {
   // a b c from b c a: b went to 1, c to 2, a to 0; then reversed.
   EXPECT_THAT(listener.log, ElementsAre("reorder", "moved 1 2 0", "reorder", "moved 2 1 0"));
   m_list.RemoveListener(&listener);
+}
+
+// The list sorts through keys made once per row; the order must be exactly the rows' own.
+TEST_F(PreviewList, SortsEveryColumnAsTheRowOrderDoes) {
+  std::mt19937 random(11);
+  std::vector<std::shared_ptr<const std::string>> folders;
+  for (const char* folder : {"C:\\a", "C:\\A", "C:\\b 10", "C:\\b 9", "C:\\", "D:\\x"}) {
+    folders.push_back(std::make_shared<const std::string>(folder));
+  }
+  // The same text under two pointers must rank alike.
+  folders.push_back(std::make_shared<const std::string>("C:\\b 9"));
+  const char* names[] = {"x", "X", "x10", "x9", "x09", "a b", "(1)", "-2", "1,000", "é"};
+  const char* types[] = {"Text", "text", "Image", ""};
+  std::vector<std::shared_ptr<CFilesListCtrlData>> rows;
+  for (int i = 0; i < 400; ++i) {
+    auto row = std::make_shared<CFilesListCtrlData>();
+    row->name = names[random() % 10];
+    row->folder = folders[random() % folders.size()];
+    row->type = std::make_shared<const std::string>(types[random() % 4]);
+    row->size = random() % 4;
+    row->modified = CDateTime::FromLinearDays(static_cast<double>(random() % 5) / 2);
+    row->attributeBits = static_cast<uint8_t>(random() % 16);
+    row->action = static_cast<int32_t>(random() % 3);
+    rows.push_back(row);
+    m_list.Add(row);
+  }
+  for (int column = 0; column < kPreviewColumnCount; ++column) {
+    for (const bool descending : {false, true}) {
+      SCOPED_TRACE(testing::Message() << column << (descending ? " down" : " up"));
+      CFilesListCtrlOrder order;
+      order.SetSort(column, descending);
+      // From the order the rows came in, as the list sorts them.
+      std::vector<std::shared_ptr<CFilesListCtrlData>> expected = rows;
+      std::stable_sort(expected.begin(), expected.end(),
+                       [&](const auto& a, const auto& b) { return order.CompareRows(*a, *b) < 0; });
+      m_list.Clear();
+      m_list.Append(rows);
+      m_list.Sort(column, descending);
+      for (size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_EQ(&m_list.Row(i), expected[i].get()) << i;
+      }
+    }
+  }
 }
 
 }  // namespace
