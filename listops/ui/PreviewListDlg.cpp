@@ -69,7 +69,10 @@ CPreviewListDlg::CPreviewListDlg(CPreviewList& list, CPreviewListHost& host, CPr
   m_view->setDragDropMode(QAbstractItemView::DragOnly);
   m_view->setDefaultDropAction(Qt::CopyAction);
   m_view->setTextElideMode(Qt::ElideMiddle);
-  m_view->horizontalHeader()->setSortIndicatorShown(false);
+  // The indicator stays shown (on no column while unsorted), so fitted columns leave room
+  // for its arrow.
+  m_view->horizontalHeader()->setSortIndicatorShown(true);
+  m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   m_view->horizontalHeader()->setSectionsClickable(true);
   connect(m_view->horizontalHeader(), &QHeaderView::sectionClicked, this, &CPreviewListDlg::SortBy);
   // The list forgets its order when it is emptied; the header follows.
@@ -154,7 +157,6 @@ void CPreviewListDlg::SortBy(int column) {
 void CPreviewListDlg::ShowSortIndicator() {
   QHeaderView* header = m_view->horizontalHeader();
   const int column = m_list.SortColumn();
-  header->setSortIndicatorShown(column >= 0);
   header->setSortIndicator(column, m_list.Descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
