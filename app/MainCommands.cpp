@@ -12,6 +12,7 @@
 #include "core/Options.h"
 #include "core/PathText.h"
 #include "core/Prompter.h"
+#include "platform/DateTime.h"
 #include "platform/FileInfo.h"
 #include "platform/TextUtil.h"
 #include "preview/LimitPath.h"
@@ -170,6 +171,11 @@ void CMainCommands::Copy() {
       return;
     }
     m_copyMode = m_copy.CopyMode();
+    if (previewed && !m_list.Empty()) {
+      // The list's dates are told against the day the last Preview or Copy started.
+      m_list.SetToday(platform::CDateTime::Now());
+      m_list.RowsChanged(0, m_list.Count() - 1);
+    }
     m_view.OpenCopyProgress(
         previewed ? std::string()
                   : (m_copyMode == kCopyTreeOnly ? kGatheringFolders : kGatheringFiles));

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
@@ -32,6 +33,14 @@
 #include "listops/ui/FolderListDlg.h"
 #include "listops/ui/OpenWithDlg.h"
 #include "listops/ui/PreviewListDlg.h"
+#include "listops/ui/PreviewListHost.h"
+#include "core/Options.h"
+#include "listops/ListCommands.h"
+#include "preview/ListData.h"
+#include "preview/PreviewCounts.h"
+#include "preview/PreviewList.h"
+#include "preview/ui/PreviewListModel.h"
+#include "profile/SettingsState.h"
 #include "listops/ui/RenameFileDlg.h"
 #include "listops/ui/StrayFoldersDlg.h"
 #include "platform/DateTime.h"
@@ -100,6 +109,27 @@ std::unique_ptr<gui_testing::CModalAnswer> AnswerModal(std::function<void(T*)> a
 }
 
 }  // namespace
+
+// The main window as the list window sees it, for windows made on their own.
+class CHost : public CPreviewListHost {
+ public:
+  explicit CHost(const CPreviewCounts& counts) : m_counts(counts) {}
+  bool RootFolders(std::string& source, std::string& destination) const override {
+    source = "C:\\src\\";
+    destination = "C:\\dst\\";
+    return true;
+  }
+  int32_t CopyMode() const override { return 0; }
+  void ListChanged() override {}
+  void RememberExcludedPaths(const std::vector<std::string>&) override {}
+  std::vector<std::string> StrayFolders() const override { return {}; }
+  void SnapToMainWindow() override {}
+  const CPreviewCounts& Counts() const override { return m_counts; }
+  CFormatItem Format() const override { return CFormatItem(); }
+
+ private:
+  const CPreviewCounts& m_counts;
+};
 
 // The preview-list window as a user meets it: a real tree previewed, then every command of
 // the list carried out on real files, with its windows.
@@ -434,6 +464,83 @@ class PreviewListGuiTest : public QObject {
         QCOMPARE(prompter.Texts().front().rfind("Could not explore \"C:\\src\".", 0), size_t{0});
       }
     });
+  }
+
+  void rowsShowTheirDayAgainstThePreviewsStartIconsAndDimmedDeletions() {
+    CPreviewList list;
+    CPreviewListModel model(list);
+    auto add = [&](const char* name, int32_t action, const platform::CDateTime& modified) {
+      auto row = std::make_shared<CFilesListCtrlData>();
+      row->name = name;
+      row->folder = std::make_shared<const std::string>("C:\\src");
+      row->action = action;
+      row->modified = modified;
+      const platform::SFileType type = platform::GetFileType(name);
+      row->type = std::make_shared<const std::string>(type.name);
+      row->iconIndex = type.icon;
+      list.Add(row);
+    };
+    add("late.txt", kActionCopy, platform::CDateTime::FromParts(2020, 3, 4, 23, 59, 59));
+    add("old.txt", kActionDelete, platform::CDateTime::FromParts(2020, 3, 5, 0, 0, 1));
+    // However late the clock runs while the list is shown, the day is the preview's.
+    list.SetToday(platform::CDateTime::FromParts(2020, 3, 5));
+    QCOMPARE(model.index(0, kColDate).data().toString(), QStringLiteral("Yesterday, 11:59:59 PM"));
+    QCOMPARE(model.index(1, kColDate).data().toString(), QStringLiteral("Today, 12:00:01 AM"));
+    QVERIFY(!model.index(0, kColName).data(Qt::DecorationRole).value<QIcon>().isNull());
+    QVERIFY(model.index(1, kColName).data(Qt::ForegroundRole).isValid());
+    QVERIFY(!model.index(0, kColName).data(Qt::ForegroundRole).isValid());
+
+    // Dragged rows are files, unless only the folder tree is copied.
+    int32_t copyMode = kCopyIntoFolders;
+    model.SetDragPaths(
+        [&](const std::vector<size_t>& rows) { return DragPaths(list, rows, copyMode); });
+    const std::unique_ptr<QMimeData> data(model.mimeData({model.index(1, 0), model.index(1, 3)}));
+    QVERIFY(data != nullptr);
+    QCOMPARE(data->urls().size(), 1);
+    QCOMPARE(data->urls().front().toLocalFile(),
+             QString::fromStdString(m_sandbox->CRoot()) + "/src/old.txt");
+    copyMode = kCopyTreeOnly;
+    QVERIFY(model.mimeData({model.index(0, 0)}) == nullptr);
+  }
+
+  void columnWidthsAreKeptInTheOptions() {
+    CScriptedPrompter prompter;
+    CLaunchPool launches(prompter);
+    CPreviewList list;
+    CPreviewCounts counts(list);
+    CHost host(counts);
+    SProgramOptions options;
+    const int widths[] = {111, 222, 133, 44, 155, 66, 77};
+    {
+      platform::COptionStore store;
+      for (int column = 0; column < kPreviewColumnCount; ++column) {
+        store.SetInt("Preview", "Col " + std::to_string(column), widths[column]);
+      }
+      store.Sync();
+    }
+    options.m_recallColumnWidths = 1;
+    {
+      CPreviewListDlg window(list, host, prompter, launches, options);
+      QCOMPARE(window.View()->columnWidth(0), widths[0]);
+      QCOMPARE(window.View()->columnWidth(6), widths[6]);
+      window.View()->setColumnWidth(2, 99);
+    }
+    // Kept at every close, whatever the option says; recalled only when it says so.
+    QCOMPARE(platform::COptionStore().GetInt("Preview", "Col 2", 0), 99);
+    options.m_recallColumnWidths = 0;
+    {
+      CPreviewListDlg window(list, host, prompter, launches, options);
+      QVERIFY(window.View()->columnWidth(2) != 99);
+    }
+    options.m_recallColumnWidths = 1;
+    platform::COptionStore store;
+    for (int column = 0; column < kPreviewColumnCount; ++column) {
+      // One width missing: none is recalled.
+      store.SetInt("Preview", "Col " + std::to_string(column), column == 4 ? 0 : widths[column]);
+    }
+    store.Sync();
+    CPreviewListDlg window(list, host, prompter, launches, options);
+    QVERIFY(window.View()->columnWidth(0) != widths[0]);
   }
 
   void compareSetupChecksThePathItIsGiven() {
