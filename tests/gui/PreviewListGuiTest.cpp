@@ -161,6 +161,7 @@ class PreviewListGuiTest : public QObject {
                                                     {"dst/a.txt", "backup a", kOld},
                                                     {"dst/stray.txt", "s", kOld},
                                                     {"dst/gone/", ""}});
+    testing_support::MakeFolders(m_sandbox->Home() + "/Desktop");
     WriteDataFile(true);
     CScriptedPrompter prompter;
     prompter.SetAnswerYes(true);
@@ -313,9 +314,13 @@ class PreviewListGuiTest : public QObject {
       QVERIFY(openWithSeen);
 
       // Export Preview List, as comma-separated values.
-      const QString exported = QString::fromStdString(m_sandbox->CRoot()) + "/list.csv";
+      // The dialog starts on the desktop, and the name given there is written.
+      const QString desktop = QString::fromStdString(m_sandbox->Home()) + "/Desktop";
+      const QString exported = desktop + "/list.csv";
       auto save = AnswerModal<QFileDialog>([&](QFileDialog* dialog) {
-        dialog->selectFile(exported);
+        QCOMPARE(dialog->directory().absolutePath(), desktop);
+        // Typed, as a user would (selectFile leaves a focused name field alone).
+        Child<QLineEdit>(dialog, "fileNameEdit")->setText(QStringLiteral("list.csv"));
         QMetaObject::invokeMethod(dialog, "accept");
       });
       window->activateWindow();
