@@ -164,6 +164,7 @@ void CMainCommands::Copy() {
   try {
     CSettingsState settings = m_pages.Take();
     const bool previewed = m_previewedNotCopied;
+    m_copyGathers = !previewed;
     const bool started = m_copy.Begin(settings, previewed);
     m_view.SetFolderTexts(settings.sourcePath, settings.destinationPath);
     if (!started) {
@@ -192,6 +193,7 @@ void CMainCommands::CopyQueue(CQueueComboBoxData& queue) {
   }
   m_view.EnableSettings(false);
   SetState(EMainState::kCopying);
+  m_copyGathers = true;
   m_view.OpenCopyProgress(kGatheringFiles);
   m_copy.BeginQueue(queue, [this](const std::string& name, CSettingsState& settings) {
     if (!m_profiles.SelectByName(name)) {
@@ -206,6 +208,12 @@ void CMainCommands::CopyQueue(CQueueComboBoxData& queue) {
 }
 
 void CMainCommands::EndCopy() {
+  // A list gathered by the copy names the files of the profile last copied; the list's
+  // commands work in its folders.
+  if (m_copyGathers && !m_copy.SourceRoot().empty()) {
+    m_sourcePath = m_copy.SourceRoot();
+    m_destinationPath = m_copy.DestinationRoot();
+  }
   m_previewedNotCopied = false;
   m_view.CloseCopyProgress();
   SetState(EMainState::kIdle);

@@ -229,14 +229,14 @@ int main(int argc, char* argv[]) {
     }
   }
 
-  delegate->cells = 0;
   window->View()->scrollToBottom();
   Settle();
+  delegate->cells = 0;
   window->View()->viewport()->repaint();
   const int visibleRows = window->View()->viewport()->height() /
                               window->View()->verticalHeader()->defaultSectionSize() +
                           1;
-  std::printf("scroll to the bottom: %zu cells drawn for %d visible rows of %d columns\n",
+  std::printf("drawing at the bottom: %zu cells drawn for %d visible rows of %d columns\n",
               delegate->cells, visibleRows, kPreviewColumnCount);
 
   // 100,000 scattered rows (every tenth) selected, then excluded.

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <functional>
 #include <string>
 #include <vector>
 
