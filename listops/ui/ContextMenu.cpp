@@ -3,7 +3,6 @@
 #include "listops/ui/ContextMenu.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QMenu>
 #include <QTableView>
 #include <new>
