@@ -611,7 +611,8 @@ class PreviewListGuiTest : public QObject {
   }
   // A right click on a row, as the view receives it; the menu that opens.
   static QMenu* OpenContextMenu(QTableView* view, int row) {
-    QContextMenuEvent event(QContextMenuEvent::Mouse, RowCenter(view, row));
+    const QPoint at = RowCenter(view, row);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
     QApplication::sendEvent(view->viewport(), &event);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       auto* menu = qobject_cast<QMenu*>(widget);
