@@ -4,7 +4,7 @@
 // The preview-list window on a list of a million rows: rows arriving in the preview's
 // batches, sorting by every column, scrolling, removing 100,000 selected rows, the memory the
 // process holds, and move detection with renames. Runs offscreen:
-//   build/bench/brevant_list_bench [rows]
+//   build/bench/brevant_list_bench [rows [unique]]
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -109,7 +109,7 @@ class CCountingDelegate : public QStyledItemDelegate {
 
 // Rows of a photo library: a few thousand folders, numbered names, a few types; one in ten
 // is a stray to delete.
-std::vector<std::shared_ptr<CFilesListCtrlData>> MakeRows(size_t count) {
+std::vector<std::shared_ptr<CFilesListCtrlData>> MakeRows(size_t count, bool uniqueNames) {
   std::mt19937 random(7);
   std::vector<std::shared_ptr<const std::string>> folders;
   for (int i = 0; i < 4000; ++i) {
@@ -125,7 +125,9 @@ std::vector<std::shared_ptr<CFilesListCtrlData>> MakeRows(size_t count) {
   rows.reserve(count);
   for (size_t n = 0; n < count; ++n) {
     auto row = std::make_shared<CFilesListCtrlData>();
-    row->name = "IMG_" + std::to_string(random() % 100000) + ".JPG";
+    // Names repeat across folders, as cameras number their pictures; with "unique" on the
+    // command line every name differs (the names' ranking is then the sort's largest part).
+    row->name = "IMG_" + std::to_string(uniqueNames ? n : random() % 100000) + ".JPG";
     row->folder = folders[random() % folders.size()];
     row->modified = platform::CDateTime::FromLinearDays(base + (random() % 2000000) / 1000.0);
     row->size = random() % 20000000;
@@ -149,6 +151,7 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   const size_t count = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1000000;
+  const bool uniqueNames = argc > 2 && std::string(argv[2]) == "unique";
 
   CPreviewList list;
   CPreviewCounts counts(list);
@@ -165,7 +168,7 @@ int main(int argc, char* argv[]) {
   Settle();
   const auto [startMb, startPeak] = ResidentMegabytes();
 
-  std::vector<std::shared_ptr<CFilesListCtrlData>> rows = MakeRows(count);
+  std::vector<std::shared_ptr<CFilesListCtrlData>> rows = MakeRows(count, uniqueNames);
   // Rows arrive as the preview delivers them: messages of 256 rows, up to 16 messages in one
   // delivery, the window drawn between deliveries.
   double slowestBatch = 0;

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <deque>
 #include <new>
 #include <numeric>
 #include <string_view>
@@ -123,32 +122,13 @@ struct SSortKey {
   uint32_t index;
 };
 
-// Ranks texts in an order: equal ranks for texts the order holds equal.
-template <typename Less, typename Equal>
-std::vector<uint32_t> RankTexts(const std::vector<std::string_view>& texts, Less less,
-                                Equal equal) {
-  std::vector<uint32_t> byOrder(texts.size());
-  std::iota(byOrder.begin(), byOrder.end(), 0u);
-  std::sort(byOrder.begin(), byOrder.end(),
-            [&](uint32_t a, uint32_t b) { return less(texts[a], texts[b]); });
-  std::vector<uint32_t> ranks(texts.size());
-  uint32_t rank = 0;
-  for (size_t i = 0; i < byOrder.size(); ++i) {
-    if (i > 0 && !equal(texts[byOrder[i - 1]], texts[byOrder[i]])) {
-      ++rank;
-    }
-    ranks[byOrder[i]] = rank;
-  }
-  return ranks;
-}
-
 // Ranks texts by an order: each distinct text gets an id as it is first met, the ids are
-// ranked once, and every row takes the rank of its text's id.
+// ranked once, and every row takes the rank of its text's id; texts the order holds equal
+// share a rank. The texts are the rows' own, which stay where they are while the list sorts.
 class CTextRanks {
  public:
   explicit CTextRanks(size_t expected) { m_ids.reserve(expected); }
-  // Texts that rows share (folders, types) are known by their address; a name by its text,
-  // copied so that ranking reads a compact store instead of the rows.
+  // Texts that rows share (folders, types) are known by their address; a name by its text.
   uint32_t IdOfShared(const std::string& text) {
     const auto [at, added] = m_sharedIds.emplace(&text, static_cast<uint32_t>(m_texts.size()));
     if (added) {
@@ -157,26 +137,52 @@ class CTextRanks {
     return at->second;
   }
   uint32_t IdOf(std::string_view text) {
-    const auto found = m_ids.find(text);
-    if (found != m_ids.end()) {
-      return found->second;
+    const auto [at, added] = m_ids.emplace(text, static_cast<uint32_t>(m_texts.size()));
+    if (added) {
+      m_texts.push_back(text);
     }
-    const auto id = static_cast<uint32_t>(m_texts.size());
-    m_texts.emplace_back(text);
-    m_ids.emplace(m_texts.back(), id);
-    return id;
+    return at->second;
   }
-  template <typename Less, typename Equal>
-  void Rank(std::vector<uint32_t>& ids, Less less, Equal equal) const {
-    std::vector<std::string_view> texts(m_texts.begin(), m_texts.end());
-    const std::vector<uint32_t> ranks = RankTexts(texts, less, equal);
+  // Turns ids into ranks. With `prefixes`, each text's prefix in that order settles most
+  // comparisons without reading the texts (a list of a million names has about as many
+  // distinct ones).
+  template <typename Compare>
+  void Rank(std::vector<uint32_t>& ids, Compare compare, const CStringOrder* prefixes) const {
+    std::vector<CStringOrder::SPrefix> starts;
+    if (prefixes != nullptr) {
+      starts.reserve(m_texts.size());
+      for (const std::string_view text : m_texts) {
+        starts.push_back(prefixes->Prefix(text));
+      }
+    }
+    const auto compareIds = [&](uint32_t a, uint32_t b) {
+      if (!starts.empty()) {
+        const int result = CStringOrder::ComparePrefixes(starts[a], starts[b]);
+        if (result != 0) {
+          return result;
+        }
+      }
+      return compare(m_texts[a], m_texts[b]);
+    };
+    std::vector<uint32_t> byOrder(m_texts.size());
+    std::iota(byOrder.begin(), byOrder.end(), 0u);
+    std::sort(byOrder.begin(), byOrder.end(),
+              [&](uint32_t a, uint32_t b) { return compareIds(a, b) < 0; });
+    std::vector<uint32_t> ranks(m_texts.size());
+    uint32_t rank = 0;
+    for (size_t i = 0; i < byOrder.size(); ++i) {
+      if (i > 0 && compareIds(byOrder[i - 1], byOrder[i]) != 0) {
+        ++rank;
+      }
+      ranks[byOrder[i]] = rank;
+    }
     for (uint32_t& id : ids) {
       id = ranks[id];
     }
   }
 
  private:
-  std::deque<std::string> m_texts;  // stays where it is as it grows: the map points into it
+  std::vector<std::string_view> m_texts;
   std::unordered_map<std::string_view, uint32_t> m_ids;
   std::unordered_map<const std::string*, uint32_t> m_sharedIds;
 };
@@ -225,11 +231,8 @@ uint64_t ColumnKey(const CFilesListCtrlData& row, int column) {
 
 std::vector<size_t> SortedPositions(const RowVector& rows, int column, bool descending) {
   const CStringANOrder order;
-  const auto anLess = [&](std::string_view a, std::string_view b) {
-    return order.Compare(a, b) < 0;
-  };
-  const auto anEqual = [&](std::string_view a, std::string_view b) {
-    return order.Compare(a, b) == 0;
+  const auto alphanumeric = [&](std::string_view a, std::string_view b) {
+    return order.Compare(a, b);
   };
   // One pass over the rows (they lie all over memory) gathers what the sort needs.
   CTextRanks folderTexts(0);
@@ -248,13 +251,12 @@ std::vector<size_t> SortedPositions(const RowVector& rows, int column, bool desc
     }
     values[i] = ColumnKey(row, column);
   }
-  folderTexts.Rank(folders, anLess, anEqual);
-  nameTexts.Rank(names, anLess, anEqual);
+  folderTexts.Rank(folders, alphanumeric, nullptr);
+  nameTexts.Rank(names, alphanumeric, &order);
   if (column == kColType) {
     typeTexts.Rank(
-        types,
-        [](std::string_view a, std::string_view b) { return platform::CompareNoCase(a, b) < 0; },
-        [](std::string_view a, std::string_view b) { return platform::CompareNoCase(a, b) == 0; });
+        types, [](std::string_view a, std::string_view b) { return platform::CompareNoCase(a, b); },
+        nullptr);
   }
   std::vector<SSortKey> keys(rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {

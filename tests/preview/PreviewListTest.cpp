@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
@@ -193,12 +194,19 @@ TEST_F(PreviewList, SortsEveryColumnAsTheRowOrderDoes) {
   }
   // The same text under two pointers must rank alike.
   folders.push_back(std::make_shared<const std::string>("C:\\b 9"));
-  const char* names[] = {"x", "X", "x10", "x9", "x09", "a b", "(1)", "-2", "1,000", "é"};
+  // Names pieced together from what the name order treats specially (numbers, separators,
+  // signs, blanks, parentheses, case, letters beyond ASCII, long runs), so that most names
+  // differ and many differ only late or only by length.
+  const char* pieces[] = {"x",  "X",     "IMG_", "10", "9",
+                          "09", "1,000", " ",    "-2", "(1)",
+                          "é",  ".jpg",  ".JPG", "0",  "123456789012345678901234"};
   const char* types[] = {"Text", "text", "Image", ""};
   std::vector<std::shared_ptr<CFilesListCtrlData>> rows;
-  for (int i = 0; i < 400; ++i) {
+  for (int i = 0; i < 600; ++i) {
     auto row = std::make_shared<CFilesListCtrlData>();
-    row->name = names[random() % 10];
+    for (int count = static_cast<int>(random() % 5); count > 0; --count) {
+      row->name += pieces[random() % std::size(pieces)];
+    }
     row->folder = folders[random() % folders.size()];
     row->type = std::make_shared<const std::string>(types[random() % 4]);
     row->size = random() % 4;
