@@ -247,6 +247,11 @@ int64_t CMainCommands::Handle(CMessage& message) {
     }
     if (m_copy.Finished()) {
       CopyFinished();
+    } else if (offset == kMsgCopyDone) {
+      // A queue goes on with its next profile, which gathers its list in a progress window
+      // of its own, as a Copy does.
+      m_copyMode = m_copy.CopyMode();
+      m_view.OpenCopyProgress(m_copyMode == kCopyTreeOnly ? kGatheringFolders : kGatheringFiles);
     }
     return answer;
   }
@@ -339,11 +344,12 @@ void CMainCommands::CopyFinished() {
   SCopyResults results;
   results.tree = BuildMessageTree(m_copy.Messages(), m_copy.AllItemsListed(), format);
   const bool foldersOnly = !m_copy.QueueRun() && m_copy.CopyMode() == kCopyTreeOnly;
-  results.files = foldersOnly ? std::string() : format.FormatCount(m_copy.Files());
+  results.files = format.FormatCount(m_copy.Files());
   results.folders = format.FormatCount(m_copy.Folders());
   results.elapsed = format.AdaptDecimal(m_copy.Elapsed().Text(false));
-  results.exportText =
-      FormatResultsExport(results.tree, results.files, results.folders, results.elapsed);
+  results.foldersOnly = foldersOnly;
+  results.exportText = FormatResultsExport(
+      results.tree, foldersOnly ? std::string() : results.files, results.folders, results.elapsed);
   results.hasMessages = m_copy.Messages().Total() > 0 || !m_copy.AllItemsListed();
   m_view.ShowCopyResults(results);
   EndCopy();

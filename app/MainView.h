@@ -22,9 +22,12 @@ enum class EMainState {
 // The results of a copy or a queue copy, for the Copy Statistics and Messages window.
 struct SCopyResults {
   SMessageNode tree;
-  std::string files;  // empty for a folder-tree copy
+  std::string files;
   std::string folders;
   std::string elapsed;
+  // A folder-tree copy of one profile: the files figure counts for nothing (it is greyed and
+  // left out of the export).
+  bool foldersOnly = false;
   std::string exportText;  // the report as its export writes it
   bool hasMessages = false;
 };

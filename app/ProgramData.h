@@ -26,6 +26,15 @@ class CProgramData {
   bool Save();
   bool SaveAtExit() const { return m_file.SaveAtExit(); }
 
+  // "S&ave Data File": writes the file, also over one of a newer release, since the user
+  // asks for it, and says so when it is done.
+  bool SaveOnRequest();
+  // "L&oad Data File": reads the file again and says so when it is done. A file that cannot
+  // be read changes nothing.
+  bool LoadOnRequest();
+  // Tells where the data file is and offers to open its folder in the file manager.
+  void ShowLocation();
+
   const std::string& Path() const { return m_file.Path(); }
   CProfileList& Profiles() { return m_profiles; }
   const CProfileList& Profiles() const { return m_profiles; }
@@ -33,6 +42,7 @@ class CProgramData {
   std::vector<std::string>& Folders() { return m_folders; }
 
  private:
+  CPrompter& m_prompter;
   CDataFile m_file;
   CProfileList m_profiles;
   CQueueList m_queues;

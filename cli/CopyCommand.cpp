@@ -29,39 +29,10 @@ class CProgressLine {
       : m_format(format), m_shown(StderrIsTerminal()) {}
 
   void Handle(const CMessage& message, const CPreviewCounts& counts) {
-    if (!m_shown) {
+    if (!m_shown || !m_progress.Apply(message, counts)) {
       return;
     }
-    switch (message.Offset()) {
-      case kMsgCopySetup:
-        if (message.first != 0) {
-          m_progress.Setup(counts.FoldersToCreate(), 0, true);
-        } else {
-          m_progress.Setup(counts.FilesToCopy() + counts.FilesToDelete(), counts.TotalSize(),
-                           false);
-        }
-        m_copying = true;
-        break;
-      case kMsgCurrentItem:
-        if (const auto* info = message.Object<CItemInfo>()) {
-          m_progress.CurrentItem(info->size);
-        }
-        break;
-      case kMsgBytesWritten:
-        m_progress.BytesWritten(static_cast<uint64_t>(message.first));
-        break;
-      case kMsgFileFailed:
-        m_progress.FileFailed();
-        break;
-      case kMsgItemDone:
-        m_progress.ItemDone();
-        break;
-      case kMsgTimeRemaining:
-        m_progress.TimeRemaining(message.first);
-        break;
-      default:
-        return;
-    }
+    m_copying = true;
     Draw(false);
   }
 

@@ -4,10 +4,12 @@
 
 #include <algorithm>
 
+#include "copy/CopyJob.h"
 #include "core/FormatItem.h"
 #include "core/Message.h"
 #include "platform/System.h"
 #include "platform/TextUtil.h"
+#include "preview/PreviewCounts.h"
 
 void CEstCopyTime::Post(int64_t seconds) {
   m_lastPosted = seconds;
@@ -66,6 +68,37 @@ std::string RemainingTimeText(int64_t seconds) {
                             PluralSuffix(s));
   }
   return platform::Format("%d second%s remaining", n(s), PluralSuffix(s));
+}
+
+bool CCopyProgress::Apply(const CMessage& message, const CPreviewCounts& counts) {
+  switch (message.Offset()) {
+    case kMsgCopySetup:
+      if (message.first != 0) {
+        Setup(counts.FoldersToCreate(), 0, true);
+      } else {
+        Setup(counts.FilesToCopy() + counts.FilesToDelete(), counts.TotalSize(), false);
+      }
+      return true;
+    case kMsgCurrentItem:
+      if (const auto* item = message.Object<CItemInfo>()) {
+        CurrentItem(item->size);
+      }
+      return true;
+    case kMsgBytesWritten:
+      BytesWritten(static_cast<uint64_t>(message.first));
+      return true;
+    case kMsgFileFailed:
+      FileFailed();
+      return true;
+    case kMsgItemDone:
+      ItemDone();
+      return true;
+    case kMsgTimeRemaining:
+      TimeRemaining(message.first);
+      return true;
+    default:
+      return false;
+  }
 }
 
 void CCopyProgress::Setup(int32_t items, uint64_t bytes, bool folderMode) {

@@ -7,6 +7,8 @@
 
 class CMessageTarget;
 class CFormatItem;
+class CPreviewCounts;
+struct CMessage;
 
 // Estimates the time a copy still takes from the work done so far, on the copy's worker
 // thread, and posts it. Work: each file to copy counts its size + 2,048 units, each folder to
@@ -46,6 +48,11 @@ std::string RemainingTimeText(int64_t seconds);
 // The copy-progress window's arithmetic, for the window to draw.
 class CCopyProgress {
  public:
+  // Takes in one message of the copy: its set-up (totals from the counts of the list being
+  // copied), an item starting, bytes written, a failure, an item done, the time remaining.
+  // False for a message that moves no bar.
+  bool Apply(const CMessage& message, const CPreviewCounts& counts);
+
   // The totals of the coming copy: items (files, or folders in folder mode) and bytes.
   void Setup(int32_t items, uint64_t bytes, bool folderMode);
   void CurrentItem(uint64_t size);

@@ -217,11 +217,17 @@ SAlterCounts AlterVersionFilenames(std::string_view destinationRoot, const bool*
       } while (finder.FindNext());
       for (const std::string& name : names) {
         const std::string renamed = ReplaceAll(name, "Ver (0", "Ver (");
-        platform::SetFileAttributes(versions + name, platform::kAttrNormal);
+        const std::string path = versions + name;
+        const uint32_t attributes = platform::GetFileAttributes(path);
+        platform::SetFileAttributes(path, platform::kAttrNormal);
         if (renamed != name &&
-            platform::MoveFile(versions + name, versions + renamed) == platform::EError::kNone) {
+            platform::MoveFile(path, versions + renamed) == platform::EError::kNone) {
           ++counts.renamed;
         } else {
+          // A file that keeps its name keeps its flags too.
+          if (attributes != platform::kInvalidAttributes) {
+            platform::SetFileAttributes(path, attributes);
+          }
           ++counts.notRenamed;
         }
       }

@@ -30,6 +30,9 @@ enum EMessageOffset : uint32_t {
   kMsgGatherCheck = 0x110,    // text: the file name; object: its modified date-time
   kMsgAddItems = 0x111,       // several add-item messages in one: object: the new list items
                               // in order, each carrying its action
+  kMsgFoldersFound = 0x120,   // folder search: object: the paths of the folders found
+  kMsgSearchDone = 0x121,     // folder search: first: folders found; second: 1 when stopped;
+                              // text: the result line
 };
 
 constexpr uint32_t MessageCode(EMessageOffset offset) {

@@ -92,3 +92,19 @@ std::string_view SubfoldersPrompt(bool include) {
                  : "For excluding subfolders, enter a folder path, name or pattern (such as "
                    "save*).";
 }
+
+std::string CaptionText(std::string_view caption) {
+  std::string text;
+  text.reserve(caption.size());
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&') {
+      if (i + 1 < caption.size() && caption[i + 1] == '&') {
+        text += '&';
+        ++i;
+      }
+      continue;
+    }
+    text += caption[i];
+  }
+  return text;
+}

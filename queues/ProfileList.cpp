@@ -85,6 +85,12 @@ void CProfileList::StoreCurrent() {
   }
 }
 
+void CProfileList::VisitCurrent() {
+  if (m_current >= 0) {
+    m_history.Visit(CurrentName());
+  }
+}
+
 void CProfileList::MakeCurrent(int index) {
   if (index < 0 || index >= static_cast<int>(m_entries.size())) {
     return;

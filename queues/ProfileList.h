@@ -62,6 +62,8 @@ class CProfileList {
   bool SelectByName(std::string_view name);
   // Brings the current profile's kept settings up to date from the pages.
   void StoreCurrent();
+  // Puts the current profile into the history (after a change the history did not make).
+  void VisitCurrent();
 
   // The New command: a profile that starts with the settings on the pages (`retain`) or with
   // a new profile's settings. False after the duplicate message.

@@ -10,15 +10,11 @@
 #include "queues/ProfileList.h"
 #include "rules/StringOrder.h"
 
-namespace {
-
-// Trimmed again after the cut, which may end on a blank, so that a queue read back has the
-// name it was saved with.
-std::string CleanName(std::string_view name) {
+std::string QueueListName(std::string_view name) {
+  // Trimmed again after the cut, which may end on a blank, so that a queue read back has the
+  // name it was saved with.
   return std::string(platform::Trim(platform::CutUtf8(platform::Trim(name), kMaxQueueName)));
 }
-
-}  // namespace
 
 void CQueueList::Select(int index) {
   m_selected = (index >= 0 && index < static_cast<int>(m_entries.size())) ? index : -1;
@@ -38,7 +34,7 @@ int CQueueList::Find(std::string_view name) const {
 }
 
 std::optional<size_t> CQueueList::Add(std::string_view name, std::vector<std::string> profiles) {
-  std::string clean = CleanName(name);
+  std::string clean = QueueListName(name);
   if (clean.empty() || Find(clean) >= 0) {
     return std::nullopt;
   }
@@ -69,8 +65,10 @@ std::optional<size_t> CQueueList::Rename(size_t index, std::string_view name,
   if (index >= m_entries.size()) {
     return std::nullopt;
   }
-  const int other = Find(CleanName(name));
-  if (CleanName(name).empty() || (other >= 0 && other != static_cast<int>(index))) {
+  // A name in use is refused even when it is this queue's own in another case: only the very
+  // same name (which changes nothing but the names) is no clash.
+  const std::string clean = QueueListName(name);
+  if (clean.empty() || (clean != m_entries[index].name && Find(clean) >= 0)) {
     return std::nullopt;
   }
   // The selection follows its queue: the renamed one to its new place, any other one to

@@ -11,6 +11,10 @@
 
 struct SDataFileContents;
 
+// A queue name as the list keeps it: without blanks at either end and at most 22 bytes (never
+// ending inside a character). Empty when nothing is left.
+std::string QueueListName(std::string_view name);
+
 // The queues, sorted by name with numbers compared by value; names are unique without
 // regard to case and at most 22 bytes long.
 class CQueueList {
@@ -35,7 +39,8 @@ class CQueueList {
   // Removes a queue; the first queue, if any, becomes the selected one.
   void Remove(size_t index);
   // Gives a queue a new name and names (the old entry goes, a new one is added); nothing
-  // when the new name is in use by another queue. The selected queue stays selected.
+  // when the new name is in use, also by this queue in another case. The selected queue
+  // stays selected.
   std::optional<size_t> Rename(size_t index, std::string_view name,
                                std::vector<std::string> profiles);
 

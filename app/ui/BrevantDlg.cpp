@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/AlterVersionsCommand.h"
 #include "app/MainCommands.h"
 #include "app/ProgramData.h"
 #include "app/ui/MainMenu.h"
@@ -39,18 +40,17 @@
 #include "platform/Shell.h"
 #include "preview/MoveDetect.h"
 #include "preview/ui/PreviewStatisticsDlg.h"
+#include "profile/ui/SettingsExportCommand.h"
 #include "profile/ui/SettingsSheet.h"
 #include "queues/ui/ProfilesPage.h"
+#include "queues/ui/QueuesPage.h"
+#include "rules/MatchPattern.h"
 #include "rules/StringOrder.h"
 
 namespace {
 
 SRect RectOf(const QRect& rect) {
   return SRect{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
-QRect QRectOf(const SRect& rect) {
-  return QRect(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
 SWorkArea WorkArea(const QWidget* window) {
@@ -74,7 +74,7 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
       m_dataFilePath(::DataFilePath(folders)),
       m_prompter(prompter),
       m_options(options),
-      m_errorWindow(prompter) {
+      m_errorWindow(this) {
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QString::fromUtf8(kAppName));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -84,6 +84,10 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
   // The lists show their entries in the rules' orders: tagged entries by tag, then text.
   m_sheet->SetListOrders({CStringANOrderTag(), CStringANOrderTag(), CStringANOrder()});
   m_data = std::make_unique<CProgramData>(m_dataFilePath, *m_sheet, prompter);
+  m_sheet->SetSavedFolders(&m_data->Folders());
+  m_sheet->SetFolderMatcher([](std::string_view pattern, std::string_view name, bool typos) {
+    return MatchPattern(pattern, name, typos);
+  });
   m_target =
       new CQtMessageTarget([this](CMessage& message) { return m_commands->Handle(message); }, this);
   m_commands =
@@ -109,6 +113,7 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
   m_data->Profiles().SetOnCurrentChanged([this] {
     m_commands->ResetForProfile();
     m_profilesPage->Refresh();
+    m_queuesPage->Refresh();
   });
   connect(m_sheet, &CSettingsSheet::copyModeChanged, this,
           [this](int mode) { m_commands->SetCopyMode(mode); });
@@ -120,15 +125,30 @@ CBrevantDlg::~CBrevantDlg() {
   SaveAtExit();
   // Workers still waiting for this window are answered now; the runs end with their jobs.
   m_target->Close();
+  m_errorWindow.Close();
   // The list window's model follows the commands' list: it goes first.
   delete m_previewList;
   m_previewList = nullptr;
   m_commands.reset();
 }
 
-void CBrevantDlg::BuildControls() {
-  m_profilesPage = new CProfilesPage(m_data->Profiles(), m_sheet);
+void CBrevantDlg::AddProfilePages() {
+  const auto preview = [this] { m_preview->click(); };
+  m_profilesPage =
+      new CProfilesPage(m_data->Profiles(), m_prompter,
+                        {preview, [this] { m_data->ShowLocation(); },
+                         [this] { m_data->SaveOnRequest(); }, [this] { m_data->LoadOnRequest(); }},
+                        m_sheet);
+  m_queuesPage = new CQueuesPage(
+      m_data->Queues(), m_data->Profiles(), m_prompter,
+      {preview, [this](CQueueComboBoxData& queue) { m_commands->CopyQueue(queue); }}, m_sheet);
   m_sheet->AddPage(m_profilesPage, QStringLiteral("Profiles"));
+  m_sheet->AddPage(m_queuesPage, QStringLiteral("Queues"));
+  connect(m_profilesPage, &CProfilesPage::profilesChanged, m_queuesPage, &CQueuesPage::Refresh);
+}
+
+void CBrevantDlg::BuildControls() {
+  AddProfilePages();
 
   m_preview = MakeButton(QStringLiteral("&Preview"), "previewButton", this);
   m_copy = MakeButton(QStringLiteral("&Copy"), "copyButton", this);
@@ -202,6 +222,15 @@ void CBrevantDlg::BuildMenu() {
       },
       idle);
   m_menu->Add(
+      QStringLiteral("Alter &Version Filenames..."), QKeySequence(Qt::CTRL | Qt::Key_F),
+      [this] { AlterVersionFilenames(); }, idle);
+  m_menu->AddSeparator();
+  m_menu->Add(QStringLiteral("Expor&t Settings..."), QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
+    ExportCurrentSettings(*m_sheet, m_data->Profiles().CurrentName(), m_folders.desktop,
+                          m_prompter, this);
+  });
+  m_menu->AddSeparator();
+  m_menu->Add(
       QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
 }
 
@@ -228,6 +257,20 @@ void CBrevantDlg::PlacePreviewListBelow() {
   m_previewList->raise();
 }
 
+void CBrevantDlg::AlterVersionFilenames() {
+  CSettingsState settings = m_sheet->Take();
+  const CFormatItem format(2, m_options.m_useThousandsSep != 0, m_options.m_thousandsSep);
+  AlterVersionFilenamesCommand(settings, m_prompter, nullptr, format, [this](bool busy) {
+    setEnabled(!busy);
+    if (busy) {
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+      QApplication::restoreOverrideCursor();
+    }
+  });
+  m_sheet->SetFolderTexts(settings.sourcePath, settings.destinationPath);
+}
+
 void CBrevantDlg::CopyConfirmed() {
   const std::string question =
       "Copy the files selected by this profile?\n" + m_data->Profiles().CurrentName();
@@ -239,6 +282,7 @@ void CBrevantDlg::CopyConfirmed() {
 void CBrevantDlg::Start() {
   m_data->Load();
   m_profilesPage->Refresh();
+  m_queuesPage->Refresh();
   m_commands->ResetForProfile();
   setFixedSize(sizeHint());
   PlaceWindows();
@@ -383,6 +427,10 @@ void CBrevantDlg::SetState(EMainState state, bool strayFolders) {
 void CBrevantDlg::EnableSettings(bool enable) {
   m_sheet->EnableSettings(enable);
   m_profilesPage->setEnabled(enable);
+  m_queuesPage->setEnabled(enable);
+  if (enable) {
+    m_queuesPage->Refresh();  // Preview Next, after a preview of a queue's profile
+  }
 }
 
 void CBrevantDlg::SetFolderTexts(const std::string& source, const std::string& destination) {
@@ -437,13 +485,15 @@ void CBrevantDlg::EndCopyProgress(bool stopped, bool nothingDone) {
 
 void CBrevantDlg::CloseCopyProgress() {
   if (m_progress != nullptr) {
-    m_progress->hide();
-    m_progress->deleteLater();
+    m_progress->Dismiss();
     m_progress = nullptr;
   }
 }
 
 void CBrevantDlg::ShowCopyResults(const SCopyResults& results) {
-  CCopyResultsDlg dialog({results.tree, results.files, results.folders, results.elapsed}, this);
+  CCopyResultsDlg::SContent content{results.tree,       results.files,       results.folders,
+                                    results.elapsed,    results.foldersOnly, results.hasMessages,
+                                    results.exportText, m_folders.desktop};
+  CCopyResultsDlg dialog(content, m_prompter, this);
   dialog.exec();
 }

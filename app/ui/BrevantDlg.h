@@ -22,6 +22,7 @@ class CProfilesPage;
 class CProgramData;
 class CPrompter;
 class CQtMessageTarget;
+class CQueuesPage;
 class CSettingsSheet;
 class QCheckBox;
 class QLabel;
@@ -48,6 +49,7 @@ class CBrevantDlg : public QDialog, private CMainView {
   CProgramData& Data() { return *m_data; }
   CSettingsSheet& Sheet() { return *m_sheet; }
   CPreviewListDlg& PreviewList() { return *m_previewList; }
+  CQtMessageTarget& MessageTarget() { return *m_target; }
   CLaunchPool& Launches() { return *m_launches; }
   // Shows the preview-list window restored, centred under this window.
   void PlacePreviewListBelow();
@@ -75,9 +77,12 @@ class CBrevantDlg : public QDialog, private CMainView {
   void CloseNow() override;
 
   void BuildControls();
+  // The Profiles and Queues pages, after the sheet's own.
+  void AddProfilePages();
   // The menu of tools and exports; each command is one entry here.
   void BuildMenu();
   void CopyConfirmed();
+  void AlterVersionFilenames();
   void ShowOptions();
   void PlaceWindows();
   void SaveAtExit();
@@ -93,6 +98,7 @@ class CBrevantDlg : public QDialog, private CMainView {
 
   CSettingsSheet* m_sheet = nullptr;
   CProfilesPage* m_profilesPage = nullptr;
+  CQueuesPage* m_queuesPage = nullptr;
   QPushButton* m_preview = nullptr;
   QPushButton* m_copy = nullptr;
   QPushButton* m_optionsButton = nullptr;

@@ -5,10 +5,12 @@
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "copy/CopyJob.h"
@@ -81,9 +83,13 @@ CCopyProgressDlg::CCopyProgressDlg(CPrompter& prompter, SJobs jobs, const CForma
   fields->addRow(fileCaption, m_fileName);
   fields->addRow(folderCaption, m_folder);
 
-  auto* hint = new QLabel(QStringLiteral("Press the Esc key or the Cancel button to cancel."), this);
+  auto* hint =
+      new QLabel(QStringLiteral("Press the Esc key or the Cancel button to cancel."), this);
   m_cancel = MakeButton(QStringLiteral("Cancel"), "cancelButton", this);
   connect(m_cancel, &QPushButton::clicked, this, &CCopyProgressDlg::AskToStop);
+  // The window's one command has the focus, as in any progress window.
+  m_cancel->setDefault(true);
+  m_cancel->setFocus();
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(hint, 1);
   bottom->addWidget(m_cancel);
@@ -94,8 +100,14 @@ CCopyProgressDlg::CCopyProgressDlg(CPrompter& prompter, SJobs jobs, const CForma
   layout->addLayout(fields);
   layout->addLayout(bottom);
   resize(qMax(sizeHint().width(), fontMetrics().averageCharWidth() * 70), sizeHint().height());
+  // The first window of a run of the program is centred; later ones open where the last
+  // one was left, at its size.
   if (g_lastGeometry.isValid()) {
     setGeometry(g_lastGeometry);
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
   }
 }
 
@@ -109,44 +121,26 @@ void CCopyProgressDlg::SetStatus(const QString& text) {
 
 void CCopyProgressDlg::Handle(const CMessage& message, const CPreviewCounts& counts) {
   switch (message.Offset()) {
-    case kMsgCopySetup:
-      if (message.first != 0) {
-        m_progress.Setup(counts.FoldersToCreate(), 0, true);
-      } else {
-        m_progress.Setup(counts.FilesToCopy() + counts.FilesToDelete(), counts.TotalSize(), false);
-      }
-      m_fileLabel->setText(QString::fromStdString(m_progress.ProgressLabel()));
-      break;
     case kMsgStatusText:
       SetStatus(QString::fromStdString(message.text));
       return;
-    case kMsgCurrentItem:
-      if (const auto* item = message.Object<CItemInfo>()) {
-        m_progress.CurrentItem(item->size);
-        m_fileName->setText(QString::fromStdString(item->name));
-        m_folder->setText(QString::fromStdString(item->folder));
-      }
-      break;
     case kMsgCurrentFolder:
       m_folder->setText(QString::fromStdString(
           CLimitPath().Limit(CLimitPath::kProgressLabel, DisplayFolder(message.text))));
       return;
-    case kMsgBytesWritten:
-      m_progress.BytesWritten(static_cast<uint64_t>(message.first));
-      break;
-    case kMsgFileFailed:
-      m_progress.FileFailed();
-      break;
-    case kMsgItemDone:
-      m_progress.ItemDone();
-      break;
-    case kMsgTimeRemaining:
-      m_progress.TimeRemaining(message.first);
+    case kMsgCurrentItem:
+      if (const auto* item = message.Object<CItemInfo>()) {
+        m_fileName->setText(QString::fromStdString(item->name));
+        m_folder->setText(QString::fromStdString(item->folder));
+      }
       break;
     default:
-      return;
+      break;
   }
-  ShowBars();
+  if (m_progress.Apply(message, counts)) {
+    m_fileLabel->setText(QString::fromStdString(m_progress.ProgressLabel()));
+    ShowBars();
+  }
 }
 
 void CCopyProgressDlg::ShowBars() {
@@ -184,6 +178,19 @@ void CCopyProgressDlg::AskToStop() {
     m_jobs.suspend(false);
   }
   m_asking = false;
+  if (m_dismissed) {
+    deleteLater();  // the copy ended while the question was open
+  }
+}
+
+void CCopyProgressDlg::Dismiss() {
+  hide();
+  // While its question is open the window is still on the call stack: it goes once the
+  // question has been answered and the jobs resumed.
+  if (!m_asking) {
+    deleteLater();
+  }
+  m_dismissed = true;
 }
 
 void CCopyProgressDlg::reject() {

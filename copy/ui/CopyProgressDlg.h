@@ -37,6 +37,9 @@ class CCopyProgressDlg : public QDialog {
   void Handle(const CMessage& message, const CPreviewCounts& counts);
   // The copy ended: its last status, and full bars when it did no file.
   void Finish(bool stopped, bool nothingDone);
+  // Hides the window and deletes it once nothing of it is running (its question may be
+  // open, in a nested event loop, when the copy ends).
+  void Dismiss();
 
   // Where the last progress window stood, so that the next one opens there (this run only).
   static QRect LastGeometry();
@@ -64,4 +67,5 @@ class CCopyProgressDlg : public QDialog {
   QLineEdit* m_folder = nullptr;
   QPushButton* m_cancel = nullptr;
   bool m_asking = false;
+  bool m_dismissed = false;
 };

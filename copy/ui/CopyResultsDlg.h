@@ -3,29 +3,53 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 #include <string>
 
 #include "copy/CopyMsgs.h"
 
-class QTreeWidget;
-class QTreeWidgetItem;
+class CMessageTreeModel;
+class CPrompter;
+class QCheckBox;
+class QPushButton;
+class QTreeView;
 
 // The "Copy Statistics and Messages" window: the files and folders a copy (or a whole queue)
-// handled, the time it took, and every message it collected, as a tree by kind and path.
+// handled, the time it took, and every message it collected as a tree by kind and path,
+// which can be expanded with or without the reasons and exported as text. It reopens where
+// it was last left, at its size.
 class CCopyResultsDlg : public QDialog {
   Q_OBJECT
 
  public:
   struct SContent {
     SMessageNode tree;
-    std::string files;  // empty for a folder-tree copy
+    std::string files;
     std::string folders;
     std::string elapsed;
+    bool foldersOnly = false;  // the files figure is greyed
+    bool hasMessages = false;  // messages, or an incomplete list
+    std::string exportText;
+    std::string desktopFolder;  // where the export's Save window starts (Windows form)
   };
 
-  explicit CCopyResultsDlg(const SContent& content, QWidget* parent = nullptr);
+  CCopyResultsDlg(const SContent& content, CPrompter& prompter, QWidget* parent = nullptr);
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
 
  private:
-  void AddNode(QTreeWidgetItem* parent, const SMessageNode& node);
-  QTreeWidget* m_messages = nullptr;
+  void ExpandOrCollapse();
+  void Export();
+  // The file to export to, from a Save window; empty when the user cancelled.
+  std::string AskExportPath();
+
+  CPrompter& m_prompter;
+  std::string m_exportText;
+  std::string m_desktopFolder;
+  CMessageTreeModel* m_model = nullptr;
+  QTreeView* m_messages = nullptr;
+  QPushButton* m_expand = nullptr;
+  QCheckBox* m_withDetails = nullptr;
+  bool m_expanded = false;
 };

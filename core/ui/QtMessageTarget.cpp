@@ -31,6 +31,11 @@ void CQtMessageTarget::PostAll(std::vector<CMessage> messages) {
   if (messages.empty()) {
     return;
   }
+  if (m_postObserver) {
+    for (const CMessage& message : messages) {
+      m_postObserver(message);
+    }
+  }
   // Queued calls to this object are dropped by Qt once it is destroyed; a closed target
   // drops them itself.
   QMetaObject::invokeMethod(

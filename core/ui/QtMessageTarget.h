@@ -33,6 +33,13 @@ class CQtMessageTarget : public QObject, public CMessageTarget {
   void Post(CMessage message) override;
   void PostAll(std::vector<CMessage> messages) override;
   int64_t Send(CMessage message) override;
+  bool WantsEachPost() const override { return static_cast<bool>(m_postObserver); }
+
+  // For tests that act on a worker at an exact step: `observer` sees each message on the
+  // posting thread as it is posted, before it is queued; while one is set, workers post each
+  // message at once. Set it while no worker runs.
+  using PostObserver = std::function<void(const CMessage& message)>;
+  void SetPostObserver(PostObserver observer) { m_postObserver = std::move(observer); }
 
   // Window thread: refuses everything from now on and releases waiting senders.
   void Close();
@@ -46,6 +53,7 @@ class CQtMessageTarget : public QObject, public CMessageTarget {
   void Deliver(std::vector<CMessage>& messages);
 
   Handler m_handler;
+  PostObserver m_postObserver;
   CWindowThreadCalls m_calls;
   std::shared_ptr<bool> m_open;  // read by queued deliveries on the window thread
   uint64_t m_deliveries = 0;

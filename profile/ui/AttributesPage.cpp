@@ -6,26 +6,26 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "profile/PageTexts.h"
+
 CAttributesPage::CAttributesPage(QWidget* parent) : CSettingsPage("attributesPage", parent) {
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_flags.Add("&Only copy source files when their archive attributes are set.",
-                                "archiveOnly", &CSettingsState::archiveOnly, this));
-  layout->addWidget(m_flags.Add("&Clear source-file archive attributes after copying.",
-                                "clearArchive", &CSettingsState::clearArchive, this));
+  layout->addWidget(
+      m_flags.Add(captions::kArchiveOnly, "archiveOnly", &CSettingsState::archiveOnly, this));
+  layout->addWidget(
+      m_flags.Add(captions::kClearArchive, "clearArchive", &CSettingsState::clearArchive, this));
   layout->addSpacing(fontMetrics().height() / 2);
 
   m_attributes = {{
-      {m_flags.Add("Include &read-only source files.", "includeReadOnly",
-                   &CSettingsState::includeReadOnly, this),
-       m_flags.Add("Copy the r&ead-only attribute to destination files.", "copyReadOnlyAttribute",
+      {m_flags.Add(captions::kIncludeReadOnly, "includeReadOnly", &CSettingsState::includeReadOnly,
+                   this),
+       m_flags.Add(captions::kCopyReadOnly, "copyReadOnlyAttribute",
                    &CSettingsState::copyReadOnlyAttribute, this)},
-      {m_flags.Add("Include &hidden source files.", "includeHidden", &CSettingsState::includeHidden,
-                   this),
-       m_flags.Add("Copy the h&idden attribute to destination files.", "copyHiddenAttribute",
+      {m_flags.Add(captions::kIncludeHidden, "includeHidden", &CSettingsState::includeHidden, this),
+       m_flags.Add(captions::kCopyHidden, "copyHiddenAttribute",
                    &CSettingsState::copyHiddenAttribute, this)},
-      {m_flags.Add("Include &system source files.", "includeSystem", &CSettingsState::includeSystem,
-                   this),
-       m_flags.Add("Copy the system &attribute to destination files.", "copySystemAttribute",
+      {m_flags.Add(captions::kIncludeSystem, "includeSystem", &CSettingsState::includeSystem, this),
+       m_flags.Add(captions::kCopySystem, "copySystemAttribute",
                    &CSettingsState::copySystemAttribute, this)},
   }};
   auto* attributes = new QGridLayout;

@@ -16,6 +16,8 @@
 
 #include "core/ui/Widgets.h"
 #include "profile/PageTexts.h"
+#include "profile/SettingsExport.h"
+#include "profile/ui/MenuEdit.h"
 
 namespace {
 
@@ -63,11 +65,10 @@ QTimeEdit* MakeTimePicker(const char* objectName, const QString& name, QWidget* 
 
 CDatesPage::CDatesPage(QWidget* parent) : CSettingsPage("datesPage", parent) {
   m_modes = new QButtonGroup(this);
-  m_modes->addButton(MakeRadio("&No date filtering", "datesAll", this), kNoFiltering);
-  m_modes->addButton(MakeRadio("&Today (since midnight yesterday)", "datesToday", this),
-                     kDateToday);
-  m_modes->addButton(MakeRadio("&During last:", "datesRecent", this), kDateRecent);
-  m_modes->addButton(MakeRadio("Date &range:", "datesRange", this), kDateRange);
+  m_modes->addButton(MakeRadio(captions::kDatesAll, "datesAll", this), kNoFiltering);
+  m_modes->addButton(MakeRadio(captions::kDatesToday, "datesToday", this), kDateToday);
+  m_modes->addButton(MakeRadio(captions::kDatesRecent, "datesRecent", this), kDateRecent);
+  m_modes->addButton(MakeRadio(captions::kDatesRange, "datesRange", this), kDateRange);
 
   m_count = new QLineEdit(this);
   m_count->setObjectName(QStringLiteral("recentCount"));
@@ -76,6 +77,7 @@ CDatesPage::CDatesPage(QWidget* parent) : CSettingsPage("datesPage", parent) {
   m_count->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_count));
   m_count->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 2);
+  CMenuEdit::Install(m_count);
   m_unit = new QComboBox(this);
   m_unit->setObjectName(QStringLiteral("recentUnit"));
   NameComboBox(m_unit, QStringLiteral("Unit of the span"));
@@ -136,6 +138,14 @@ void CDatesPage::Show(const CSettingsState& settings) {
 
 void CDatesPage::Read(CSettingsState& settings) const {
   ReadDatesPage(Controls(), m_now(), settings);
+}
+
+void CDatesPage::ShowTexts(SShownSettings& shown) const {
+  shown.recentCount = Utf8(m_count->text());
+  shown.fromDate = Utf8(m_fromDate->text());
+  shown.fromTime = Utf8(m_fromTime->text());
+  shown.throughDate = Utf8(m_throughDate->text());
+  shown.throughTime = Utf8(m_throughTime->text());
 }
 
 void CDatesPage::ApplyEnables() {

@@ -24,6 +24,7 @@ class CDatesPage : public CSettingsPage {
 
   void Read(CSettingsState& settings) const override;
   void ApplyEnables() override;
+  void ShowTexts(SShownSettings& shown) const override;
   // Where "today" and "now" come from (the local clock unless a test says otherwise).
   void SetClock(std::function<platform::CDateTime()> now) { m_now = std::move(now); }
 

@@ -74,21 +74,20 @@ CExistingFilesPage::CExistingFilesPage(CPrompter& prompter, QWidget* parent)
   versions->addStretch();
 
   auto* testsLabel = new QLabel(QStringLiteral("Include additional comparison tests:"), this);
-  QCheckBox* testSize = m_flags.Add("&size", "testSize", &CSettingsState::testSize, this);
+  QCheckBox* testSize =
+      m_flags.Add(captions::kTestSize, "testSize", &CSettingsState::testSize, this);
   QCheckBox* testArchive =
-      m_flags.Add("&archive attribute", "testArchive", &CSettingsState::testArchive, this);
+      m_flags.Add(captions::kTestArchive, "testArchive", &CSettingsState::testArchive, this);
   auto* tests = new QHBoxLayout;
   tests->addWidget(testsLabel);
   tests->addWidget(testSize);
   tests->addWidget(testArchive);
   tests->addStretch();
 
-  m_includeNewFiles = m_flags.Add(
-      "&Include new files (source files that are not in the corresponding destination folder).",
-      "includeNewFiles", &CSettingsState::includeNewFiles, this);
-  m_deleteStrayFiles = m_flags.Add(
-      "D&elete stray files (destination files that are not in the corresponding source folder).",
-      "deleteStrayFiles", &CSettingsState::deleteStrayFiles, this);
+  m_includeNewFiles = m_flags.Add(captions::kIncludeNewFiles, "includeNewFiles",
+                                  &CSettingsState::includeNewFiles, this);
+  m_deleteStrayFiles = m_flags.Add(captions::kDeleteStrayFiles, "deleteStrayFiles",
+                                   &CSettingsState::deleteStrayFiles, this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(overwrite);

@@ -13,6 +13,7 @@
 
 #include "profile/PageRules.h"
 #include "profile/PageTexts.h"
+#include "profile/ui/ConfirmDropDlg.h"
 
 namespace {
 
@@ -24,10 +25,11 @@ constexpr int kExclude = 1;
 
 }  // namespace
 
-CNamesPage::CNamesPage(QWidget* parent) : CSettingsPage("namesPage", parent) {
+CNamesPage::CNamesPage(SEditorContext& context, QWidget* parent)
+    : CEntryListPage("namesPage", EListKind::kNames, context, parent) {
   m_modes = new QButtonGroup(this);
   m_modes->addButton(MakeRadio({}, "namesAll", this), kNoFiltering);
-  m_modes->addButton(MakeRadio("&Match/exclude name patterns", "namesList", this), kNamesMatch);
+  m_modes->addButton(MakeRadio(captions::kNamesList, "namesList", this), kNamesMatch);
   m_modes->button(kNoFiltering)->setChecked(true);
   m_allowTypos = MakeCheckBox("Allo&w typos.", "allowTypos", this);
   auto* modes = new QHBoxLayout;
@@ -36,8 +38,7 @@ CNamesPage::CNamesPage(QWidget* parent) : CSettingsPage("namesPage", parent) {
   modes->addStretch();
   modes->addWidget(m_allowTypos);
 
-  m_editor = MakeEntryEditor(QStringLiteral("File/Folder Names"), "nameList", "nameText",
-                             kMaxPattern, this);
+  BuildEditor(QStringLiteral("File/Folder Names"), "nameList", "nameText", kMaxPattern);
 
   m_tags = new QButtonGroup(this);
   QRadioButton* match = MakeRadio("Ma&tch", "matchTag", this);
@@ -51,9 +52,12 @@ CNamesPage::CNamesPage(QWidget* parent) : CSettingsPage("namesPage", parent) {
   tags->addWidget(exclude);
   tags->addStretch();
 
+  auto* list = new QHBoxLayout;
+  list->addWidget(m_editor.view, 1);
+  list->addLayout(Commands());
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(modes);
-  layout->addWidget(m_editor.view, 1);
+  layout->addLayout(list, 1);
   layout->addWidget(m_editor.prompt);
   layout->addWidget(m_editor.edit);
   layout->addLayout(tags);
@@ -64,11 +68,11 @@ CNamesPage::CNamesPage(QWidget* parent) : CSettingsPage("namesPage", parent) {
     }
   });
   connect(m_allowTypos, &QCheckBox::toggled, this, &CNamesPage::NoteEdited);
-  connect(m_editor.model, &CEntryListModel::checkEdited, this, &CNamesPage::NoteEdited);
   SetCopyMode(kCopyIntoFolders);
 }
 
 void CNamesPage::SetCopyMode(int32_t copyMode) {
+  m_copyMode = copyMode;
   const SNamesPageTexts texts = NamesPageTexts(copyMode);
   m_modes->button(kNoFiltering)->setText(Qs(texts.noFiltering));
   m_editor.prompt->setText(Qs(texts.prompt));
@@ -77,19 +81,59 @@ void CNamesPage::SetCopyMode(int32_t copyMode) {
 void CNamesPage::Show(const CSettingsState& settings) {
   m_modes->button(ShownCode(settings.nameMode, {kNoFiltering, kNamesMatch}))->setChecked(true);
   m_allowTypos->setChecked(settings.allowTypos != 0);
-  m_editor.Show(LoadNameEntries(settings.nameEntries));
+  ShowLoaded(LoadNameEntries(settings.nameEntries));
 }
 
 void CNamesPage::Read(CSettingsState& settings) const {
   settings.nameMode = m_modes->checkedId();
   settings.allowTypos = m_allowTypos->isChecked() ? 1 : 0;
-  settings.nameEntries = StoreEntries(m_editor.model->Entries(), EListKind::kNames, {});
+  settings.nameEntries = StoreEntries(Entries(), EListKind::kNames, {});
 }
 
-void CNamesPage::ClearEditor() {
-  m_editor.edit->clear();
+SListOutcome CNamesPage::AddTyped(std::vector<SDisplayEntry>& entries, const std::string& text) {
+  return AddNameEntry(entries, text, Tag(), m_editor.order);
 }
 
-void CNamesPage::SetNameFont(const QFont& font) {
-  m_editor.SetFont(font);
+void CNamesPage::TakeForEditing(const STakenEntry& taken) {
+  CEntryListPage::TakeForEditing(taken);
+  m_tags->button(taken.tag == EEntryTag::kExclude ? kExclude : kMatch)->setChecked(true);
+}
+
+void CNamesPage::DroppedOnBox(const std::vector<SDroppedItem>& items) {
+  const SBoxDrop drop = DropOnNameBox(items, TreeOnly());
+  if (!drop.message.empty()) {
+    Tell(drop.message);
+  } else if (!drop.text.empty()) {
+    m_editor.edit->setText(Qs(drop.text));
+  }
+}
+
+void CNamesPage::DroppedOnList(const std::vector<SDroppedItem>& items) {
+  std::vector<SDisplayEntry> entries = Entries();
+  EEntryTag tag = Tag();
+  std::vector<SDisplayEntry> trial = entries;
+  if (DropOnNames(trial, items, tag, TreeOnly(), m_editor.order).added > 0) {
+    CConfirmDropDlg dialog(EListKind::kNames, items.size(), tag, this);
+    if (dialog.exec() != QDialog::Accepted) {
+      return;
+    }
+    tag = dialog.Tag();
+  }
+  const SDropCounts counts = DropOnNames(entries, items, tag, TreeOnly(), m_editor.order);
+  ShowEntries(std::move(entries), counts.select, counts.added > 0);
+  if (counts.added > 0) {
+    ChooseListMode();
+  }
+  const std::string refusal = DropRefusal(EListKind::kNames, TreeOnly(), counts);
+  if (!refusal.empty()) {
+    Tell(refusal);
+  }
+}
+
+void CNamesPage::ChooseListMode() {
+  m_modes->button(kNamesMatch)->setChecked(true);
+}
+
+EEntryTag CNamesPage::Tag() const {
+  return m_tags->checkedId() == kExclude ? EEntryTag::kExclude : EEntryTag::kMatch;
 }

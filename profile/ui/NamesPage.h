@@ -4,32 +4,36 @@
 
 #include <cstdint>
 
-#include "profile/ui/EntryList.h"
-#include "profile/ui/SettingsPage.h"
+#include "profile/ui/EntryListPage.h"
 
 class QButtonGroup;
 
 // The File/Folder Names page: whether names are filtered, the match/exclude patterns, and
 // whether the patterns allow typos. In tree-only copy mode the patterns choose folders.
-class CNamesPage : public CSettingsPage {
+class CNamesPage : public CEntryListPage {
   Q_OBJECT
 
  public:
-  explicit CNamesPage(QWidget* parent = nullptr);
+  explicit CNamesPage(SEditorContext& context, QWidget* parent = nullptr);
 
   void Read(CSettingsState& settings) const override;
-  void ClearEditor() override;
-  void SetNameFont(const QFont& font) override;
-  void SetOrder(FEntryLess order) { m_editor.order = std::move(order); }
   // Names the page's choices for files or, in tree-only mode, for folders.
   void SetCopyMode(int32_t copyMode);
 
  protected:
   void Show(const CSettingsState& settings) override;
+  SListOutcome AddTyped(std::vector<SDisplayEntry>& entries, const std::string& text) override;
+  void TakeForEditing(const STakenEntry& taken) override;
+  void DroppedOnBox(const std::vector<SDroppedItem>& items) override;
+  void DroppedOnList(const std::vector<SDroppedItem>& items) override;
+  void ChooseListMode() override;
 
  private:
+  EEntryTag Tag() const;
+  bool TreeOnly() const { return m_copyMode == kCopyTreeOnly; }
+
   QButtonGroup* m_modes = nullptr;
   QCheckBox* m_allowTypos = nullptr;
-  SEntryEditor m_editor;
   QButtonGroup* m_tags = nullptr;  // match or exclude, for the pattern being entered
+  int32_t m_copyMode = kCopyIntoFolders;
 };

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include "profile/ui/PathsPage.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -15,14 +16,16 @@ constexpr int kMaxPath = 259;
 
 }  // namespace
 
-CPathsPage::CPathsPage(QWidget* parent) : CSettingsPage("pathsPage", parent) {
-  m_editor =
-      MakeEntryEditor(QStringLiteral("Excluded paths"), "pathList", "pathText", kMaxPath, this);
+CPathsPage::CPathsPage(SEditorContext& context, QWidget* parent)
+    : CEntryListPage("pathsPage", EListKind::kPaths, context, parent) {
+  BuildEditor(QStringLiteral("Excluded paths"), "pathList", "pathText", kMaxPath);
+  auto* list = new QHBoxLayout;
+  list->addWidget(m_editor.view, 1);
+  list->addLayout(Commands());
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_editor.view, 1);
+  layout->addLayout(list, 1);
   layout->addWidget(m_editor.prompt);
   layout->addWidget(m_editor.edit);
-  connect(m_editor.model, &CEntryListModel::checkEdited, this, &CPathsPage::NoteEdited);
   SetCopyMode(kCopyIntoFolders);
 }
 
@@ -50,17 +53,29 @@ void CPathsPage::RememberPaths(const std::vector<std::string>& paths) {
 }
 
 void CPathsPage::Show(const CSettingsState& settings) {
-  m_editor.Show(LoadPathEntries(settings.excludedPaths));
+  ShowLoaded(LoadPathEntries(settings.excludedPaths));
 }
 
 void CPathsPage::Read(CSettingsState& settings) const {
-  settings.excludedPaths = StoreEntries(m_editor.model->Entries(), EListKind::kPaths, {});
+  settings.excludedPaths = StoreEntries(Entries(), EListKind::kPaths, {});
 }
 
-void CPathsPage::ClearEditor() {
-  m_editor.edit->clear();
+SListOutcome CPathsPage::AddTyped(std::vector<SDisplayEntry>& entries, const std::string& text) {
+  return AddPathEntry(entries, text, m_editor.order);
 }
 
-void CPathsPage::SetNameFont(const QFont& font) {
-  m_editor.SetFont(font);
+void CPathsPage::DroppedOnBox(const std::vector<SDroppedItem>& items) {
+  if (!items.empty()) {
+    m_editor.edit->setText(Qs(items.front().path));
+  }
+}
+
+void CPathsPage::DroppedOnList(const std::vector<SDroppedItem>& items) {
+  std::vector<SDisplayEntry> entries = Entries();
+  const SDropCounts counts = DropOnPaths(entries, items, m_editor.order);
+  ShowEntries(std::move(entries), counts.select, counts.added > 0 || counts.listed > 0);
+  const std::string refusal = DropRefusal(EListKind::kPaths, false, counts);
+  if (!refusal.empty()) {
+    Tell(refusal);
+  }
 }

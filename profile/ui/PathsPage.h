@@ -6,20 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "profile/ui/EntryList.h"
-#include "profile/ui/SettingsPage.h"
+#include "profile/ui/EntryListPage.h"
 
 // The Paths page: full paths of files (or, in tree-only copy mode, folders) to leave out.
-class CPathsPage : public CSettingsPage {
+class CPathsPage : public CEntryListPage {
   Q_OBJECT
 
  public:
-  explicit CPathsPage(QWidget* parent = nullptr);
+  explicit CPathsPage(SEditorContext& context, QWidget* parent = nullptr);
 
   void Read(CSettingsState& settings) const override;
-  void ClearEditor() override;
-  void SetNameFont(const QFont& font) override;
-  void SetOrder(FEntryLess order) { m_editor.order = std::move(order); }
   void SetCopyMode(int32_t copyMode);
   // Enters paths to exclude as checked entries (Exclude and Remember of the preview list);
   // the last becomes the list's current entry.
@@ -27,7 +23,7 @@ class CPathsPage : public CSettingsPage {
 
  protected:
   void Show(const CSettingsState& settings) override;
-
- private:
-  SEntryEditor m_editor;
+  SListOutcome AddTyped(std::vector<SDisplayEntry>& entries, const std::string& text) override;
+  void DroppedOnBox(const std::vector<SDroppedItem>& items) override;
+  void DroppedOnList(const std::vector<SDroppedItem>& items) override;
 };

@@ -5,11 +5,12 @@
 #include <QCheckBox>
 #include <QVBoxLayout>
 
+#include "profile/PageTexts.h"
+
 CSecurityPage::CSecurityPage(QWidget* parent) : CSettingsPage("securityPage", parent) {
   auto* layout = new QVBoxLayout(this);
-  QCheckBox* box = m_flags.Add(
-      "Copy file-security settings (when supported on the source and destination drives).",
-      "copySecurity", &CSettingsState::copySecurity, this);
+  QCheckBox* box =
+      m_flags.Add(captions::kCopySecurity, "copySecurity", &CSettingsState::copySecurity, this);
   layout->addWidget(box);
   layout->addStretch();
   connect(box, &QCheckBox::toggled, this, &CSecurityPage::NoteEdited);

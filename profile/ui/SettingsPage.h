@@ -12,6 +12,7 @@
 class QCheckBox;
 class QFont;
 class QRadioButton;
+struct SShownSettings;
 
 // One page of the settings sheet: it shows its group of a profile's settings and reads them
 // back, and it keeps its own controls' enabling rules.
@@ -31,6 +32,9 @@ class CSettingsPage : public QWidget {
   virtual void ClearEditor() {}
   // The font of the fields and lists that show paths, names and patterns.
   virtual void SetNameFont(const QFont& font) {}
+  // Adds what the page shows beyond the settings (lists in their order, texts of boxes and
+  // pickers) to a description of the page for the settings export.
+  virtual void ShowTexts(SShownSettings& shown) const {}
 
  signals:
   // The user changed one of the page's settings.

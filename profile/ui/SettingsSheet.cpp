@@ -14,13 +14,14 @@
 #include "profile/ui/SubfoldersPage.h"
 #include "profile/ui/VerifyPage.h"
 
-CSettingsSheet::CSettingsSheet(CPrompter& prompter, QWidget* parent) : QTabWidget(parent) {
+CSettingsSheet::CSettingsSheet(CPrompter& prompter, QWidget* parent)
+    : QTabWidget(parent), m_context(std::make_unique<SEditorContext>(prompter)) {
   setObjectName(QStringLiteral("settingsSheet"));
   setUsesScrollButtons(true);
-  m_folders = new CFoldersPage(this);
-  m_subfolders = new CSubfoldersPage(this);
-  m_names = new CNamesPage(this);
-  m_paths = new CPathsPage(this);
+  m_folders = new CFoldersPage(*m_context, this);
+  m_subfolders = new CSubfoldersPage(*m_context, this);
+  m_names = new CNamesPage(*m_context, this);
+  m_paths = new CPathsPage(*m_context, this);
   m_dates = new CDatesPage(this);
   m_sizes = new CSizesPage(prompter, this);
   m_attributes = new CAttributesPage(this);
@@ -41,7 +42,12 @@ CSettingsSheet::CSettingsSheet(CPrompter& prompter, QWidget* parent) : QTabWidge
   }
 
   m_shownPage = currentWidget();
+  m_subfolders->SetSourcePath([this] { return m_folders->SourceText(); });
   connect(m_folders, &CFoldersPage::copyModeChanged, this, &CSettingsSheet::OnCopyModeChanged);
+  connect(m_folders, &CFoldersPage::sourceDriveChanged, this, [this](char from, char to) {
+    m_subfolders->MoveToDrive(from, to);
+    m_paths->MoveToDrive(from, to);
+  });
   connect(this, &QTabWidget::currentChanged, this, &CSettingsSheet::OnTabChanged);
   Apply(CSettingsState());
 }
@@ -117,7 +123,31 @@ void CSettingsSheet::SetNameFont(const QFont& font) {
   }
 }
 
+void CSettingsSheet::SetSavedFolders(std::vector<std::string>* folders) {
+  m_context->savedFolders = folders != nullptr ? folders : &m_context->runFolders;
+}
+
+void CSettingsSheet::SetFolderMatcher(FNameMatch match) {
+  m_context->match = std::move(match);
+}
+
+void CSettingsSheet::SetFolderExplorer(FExploreFolder explore) {
+  m_context->explore = std::move(explore);
+}
+
+SShownSettings CSettingsSheet::Shown(const std::string& profileName) const {
+  SShownSettings shown;
+  shown.profileName = profileName;
+  shown.settings = Take();
+  for (const CSettingsPage* page : m_pages) {
+    page->ShowTexts(shown);
+  }
+  shown.securityPage = m_security != nullptr;
+  return shown;
+}
+
 void CSettingsSheet::SetListOrders(const SPageListOrders& orders) {
+  m_context->folderOrder = orders.paths;
   m_subfolders->SetOrder(orders.subfolders);
   m_names->SetOrder(orders.names);
   m_paths->SetOrder(orders.paths);

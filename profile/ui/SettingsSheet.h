@@ -5,11 +5,15 @@
 #include <QPointer>
 #include <QTabWidget>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "profile/FindFolders.h"
 #include "profile/ListEntries.h"
+#include "profile/SettingsExport.h"
 #include "profile/SettingsPages.h"
+#include "profile/ui/EditorContext.h"
 
 class CAttributesPage;
 class CDatesPage;
@@ -61,6 +65,17 @@ class CSettingsSheet : public QTabWidget, public CSettingsPages {
   // The orders in which the three lists are shown. They belong to the rules, a layer above
   // this one, so the main window hands them in; until then a list keeps its stored order.
   void SetListOrders(const SPageListOrders& orders);
+  // The saved folder list of the Select a Folder Path window (the data file's); until it is
+  // handed in the window keeps a list of this run only.
+  void SetSavedFolders(std::vector<std::string>* folders);
+  // The matcher of the Find Folders search (the rules'); plain wildcards until then.
+  void SetFolderMatcher(FNameMatch match);
+  // What "&Open Folder" of the text fields does; the file manager until told otherwise.
+  void SetFolderExplorer(FExploreFolder explore);
+  SEditorContext& Context() { return *m_context; }
+
+  // The settings as the pages show them now, for the settings export.
+  SShownSettings Shown(const std::string& profileName) const;
 
  signals:
   // The copy mode of the Folders page changed, by the user or by Apply.
@@ -74,6 +89,7 @@ class CSettingsSheet : public QTabWidget, public CSettingsPages {
   void OnTabChanged();
   bool LeavePage(QWidget* page);
 
+  std::unique_ptr<SEditorContext> m_context;
   CFoldersPage* m_folders = nullptr;
   CSubfoldersPage* m_subfolders = nullptr;
   CNamesPage* m_names = nullptr;

@@ -15,6 +15,8 @@
 #include "core/Prompter.h"
 #include "core/ui/Widgets.h"
 #include "profile/PageTexts.h"
+#include "profile/SettingsExport.h"
+#include "profile/ui/MenuEdit.h"
 
 namespace {
 
@@ -32,10 +34,10 @@ void ShowSize(QLineEdit* box, const std::string& text, int32_t unit) {
 CSizesPage::CSizesPage(CPrompter& prompter, QWidget* parent)
     : CSettingsPage("sizesPage", parent), m_prompter(prompter) {
   m_modes = new QButtonGroup(this);
-  m_modes->addButton(MakeRadio("&No size filtering", "sizesAll", this), kNoFiltering);
-  m_modes->addButton(MakeRadio("&File sizes are:", "sizesLimits", this), kSizeLimits);
-  m_least = MakeBound("at &least", "useLeastSize", "leastSize", "leastUnit");
-  m_most = MakeBound("at &most", "useMostSize", "mostSize", "mostUnit");
+  m_modes->addButton(MakeRadio(captions::kSizesAll, "sizesAll", this), kNoFiltering);
+  m_modes->addButton(MakeRadio(captions::kSizesLimits, "sizesLimits", this), kSizeLimits);
+  m_least = MakeBound(captions::kAtLeast, "useLeastSize", "leastSize", "leastUnit");
+  m_most = MakeBound(captions::kAtMost, "useMostSize", "mostSize", "mostUnit");
 
   const int indent = fontMetrics().averageCharWidth() * 4;
   auto* bounds = new QGridLayout;
@@ -78,7 +80,7 @@ CSizesPage::CSizesPage(CPrompter& prompter, QWidget* parent)
   Load(CSettingsState());
 }
 
-CSizesPage::SBound CSizesPage::MakeBound(const char* caption, const char* checkName,
+CSizesPage::SBound CSizesPage::MakeBound(std::string_view caption, const char* checkName,
                                          const char* sizeName, const char* unitName) {
   SBound bound;
   bound.use = MakeCheckBox(caption, checkName, this);
@@ -88,6 +90,7 @@ CSizesPage::SBound CSizesPage::MakeBound(const char* caption, const char* checkN
   bound.size->setAccessibleName(name + QStringLiteral(" size"));
   bound.size->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), bound.size));
+  CMenuEdit::Install(bound.size);
   bound.size->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
                               fontMetrics().averageCharWidth() * 2);
   bound.unit = new QComboBox(this);
@@ -105,6 +108,11 @@ void CSizesPage::Show(const CSettingsState& settings) {
 
 void CSizesPage::Read(CSettingsState& settings) const {
   ReadSizesPage(Controls(), settings);
+}
+
+void CSizesPage::ShowTexts(SShownSettings& shown) const {
+  shown.leastSize = Utf8(m_least.size->text());
+  shown.mostSize = Utf8(m_most.size->text());
 }
 
 void CSizesPage::ApplyEnables() {

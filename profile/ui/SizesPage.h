@@ -20,6 +20,7 @@ class CSizesPage : public CSettingsPage {
 
   void Read(CSettingsState& settings) const override;
   void ApplyEnables() override;
+  void ShowTexts(SShownSettings& shown) const override;
   // Checks the page before it is left: limits without a checked bound fall back to no size
   // filtering; a least size above the most size is refused with a message. False keeps the
   // page.
@@ -34,7 +35,7 @@ class CSizesPage : public CSettingsPage {
     QLineEdit* size = nullptr;
     QComboBox* unit = nullptr;
   };
-  SBound MakeBound(const char* caption, const char* checkName, const char* sizeName,
+  SBound MakeBound(std::string_view caption, const char* checkName, const char* sizeName,
                    const char* unitName);
   SSizesPage Controls() const;
   void ShowControls(const SSizesPage& page);

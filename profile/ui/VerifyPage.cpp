@@ -5,22 +5,21 @@
 #include <QCheckBox>
 #include <QVBoxLayout>
 
+#include "profile/PageTexts.h"
+
 CVerifyPage::CVerifyPage(QWidget* parent) : CSettingsPage("verifyPage", parent) {
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_flags.Add("Don't overwrite &read-only destination files.",
-                                "keepReadOnlyDestination", &CSettingsState::keepReadOnlyDestination,
-                                this));
-  layout->addWidget(m_flags.Add("Don't overwrite &hidden destination files.",
-                                "keepHiddenDestination", &CSettingsState::keepHiddenDestination,
-                                this));
-  layout->addWidget(m_flags.Add("Don't overwrite &system destination files.",
-                                "keepSystemDestination", &CSettingsState::keepSystemDestination,
-                                this));
+  layout->addWidget(m_flags.Add(captions::kKeepReadOnly, "keepReadOnlyDestination",
+                                &CSettingsState::keepReadOnlyDestination, this));
+  layout->addWidget(m_flags.Add(captions::kKeepHidden, "keepHiddenDestination",
+                                &CSettingsState::keepHiddenDestination, this));
+  layout->addWidget(m_flags.Add(captions::kKeepSystem, "keepSystemDestination",
+                                &CSettingsState::keepSystemDestination, this));
   layout->addSpacing(fontMetrics().height() / 2);
-  layout->addWidget(m_flags.Add("&Verify that files were copied properly (for reassurance).",
-                                "verifyCopies", &CSettingsState::verifyCopies, this));
-  layout->addWidget(m_flags.Add("&Avoid stopping when an error occurs (after initial validation).",
-                                "avoidStopping", &CSettingsState::avoidStopping, this));
+  layout->addWidget(
+      m_flags.Add(captions::kVerifyCopies, "verifyCopies", &CSettingsState::verifyCopies, this));
+  layout->addWidget(
+      m_flags.Add(captions::kAvoidStopping, "avoidStopping", &CSettingsState::avoidStopping, this));
   layout->addStretch();
   for (QCheckBox* box : findChildren<QCheckBox*>()) {
     connect(box, &QCheckBox::toggled, this, &CVerifyPage::NoteEdited);

@@ -27,6 +27,7 @@ namespace {
 using testing::ElementsAre;
 using testing::HasSubstr;
 using testing::IsEmpty;
+using testing::Not;
 using testing_support::BuildTree;
 using testing_support::CTestSandbox;
 using testing_support::Exists;
@@ -59,6 +60,7 @@ class CRecordingView : public CMainView {
   void OpenCopyProgress(const std::string& text) override {
     progressOpen = true;
     progressStatus = text;
+    progressOpened.push_back(text);
   }
   void CopyProgress(const CMessage&, const CPreviewCounts&) override { ++progressMessages; }
   void EndCopyProgress(bool stopped, bool) override {
@@ -81,6 +83,7 @@ class CRecordingView : public CMainView {
   size_t movesShown = 0;
   bool progressOpen = false;
   std::string progressStatus;
+  std::vector<std::string> progressOpened;
   int progressMessages = 0;
   std::vector<SCopyResults> results;
   int closeNow = 0;
@@ -347,6 +350,27 @@ TEST_F(MainCommands, AQueueCopiesEachProfileWithOneReport) {
   ASSERT_EQ(m_view.results.size(), 1u);
   EXPECT_EQ(m_view.results[0].files, "2");
   EXPECT_THAT(m_view.results[0].exportText, HasSubstr("Could not change to this profile."));
+  // Each profile gathers its list in a progress window of its own.
+  EXPECT_EQ(m_view.progressOpened,
+            (std::vector<std::string>{"Status: Gathering file information...",
+                                      "Status: Gathering file information..."}));
+}
+
+TEST_F(MainCommands, AFolderTreeCopyReportsItsFilesFigureApartFromTheExport) {
+  BuildTree(Src(), {{"a/x.txt", "x"}, {"b/y.txt", "y"}});
+  m_pages.Settings().copyMode = kCopyTreeOnly;
+  m_commands.Copy();
+  ASSERT_TRUE(RunToIdle());
+  EXPECT_TRUE(Exists(Dst("a")));
+  EXPECT_FALSE(Exists(Dst("a/x.txt")));
+  EXPECT_EQ(m_view.progressOpened,
+            std::vector<std::string>{"Status: Gathering folder information..."});
+  ASSERT_EQ(m_view.results.size(), 1u);
+  const SCopyResults& results = m_view.results[0];
+  EXPECT_TRUE(results.foldersOnly);
+  EXPECT_EQ(results.files, "0");
+  EXPECT_THAT(results.exportText, Not(HasSubstr("Files:")));
+  EXPECT_THAT(results.exportText, HasSubstr("Folders: " + results.folders + "\r\n"));
 }
 
 }  // namespace

@@ -3,11 +3,16 @@
 #include "copy/CopyMsgs.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <string>
 #include <vector>
 
 #include "core/FormatItem.h"
+#include "platform/File.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TestSandbox.h"
 
 namespace {
 
@@ -145,6 +150,57 @@ TEST(ErrorCountdown, StopKeepsTheWindowOpen) {
   }
   EXPECT_EQ(countdown.Seconds(), 8);
   EXPECT_EQ(countdown.Text(), "This window will close in 8 seconds.");
+}
+
+// The export file: written whole over what was there, with a message saying how it went.
+class ResultsExport : public ::testing::Test {
+ protected:
+  std::string Posix(const std::string& relative) const {
+    return m_sandbox.Root() + "/d/" + relative;
+  }
+  std::vector<std::string> Texts() const { return m_prompter.Texts(); }
+
+  testing_support::CTestSandbox m_sandbox;
+  CScriptedPrompter m_prompter;
+};
+
+TEST_F(ResultsExport, ReplacesAnOlderFileAndSaysSo) {
+  testing_support::WriteFile(Posix("report.txt"), std::string(500, 'x'));
+  ASSERT_TRUE(WriteResultsExport("D:\\report.txt", "line\r\n", m_prompter));
+  EXPECT_EQ(testing_support::ReadFile(Posix("report.txt")), "line\r\n");
+  ASSERT_EQ(m_prompter.Prompts().size(), 1u);
+  EXPECT_EQ(m_prompter.Prompts()[0].text, "Finished writing the export file.");
+  EXPECT_EQ(m_prompter.Prompts()[0].icon, EIcon::kInformation);
+}
+
+TEST_F(ResultsExport, AFileThatCannotBeOpenedIsLeftAsItWas) {
+  // No such folder, and a file another program holds.
+  EXPECT_FALSE(WriteResultsExport("D:\\missing\\report.txt", "text", m_prompter));
+  testing_support::WriteFile(Posix("held.txt"), "kept");
+  platform::CFile held;
+  ASSERT_EQ(held.Open("D:\\held.txt", platform::EAccess::kReadWrite, platform::EShare::kNoSharing),
+            platform::EError::kNone);
+  EXPECT_FALSE(WriteResultsExport("D:\\held.txt", "text", m_prompter));
+  EXPECT_EQ(testing_support::ReadFile(Posix("held.txt")), "kept");
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"Could not open the export file.",
+                                               "Could not open the export file."}));
+  EXPECT_EQ(m_prompter.Prompts()[0].icon, EIcon::kStop);
+}
+
+TEST_F(ResultsExport, AShortWriteIsAFailure) {
+  // The process may write files of 10 bytes at most: the write stops short.
+  struct rlimit before {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+  struct rlimit small = before;
+  small.rlim_cur = 10;
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = WriteResultsExport("D:\\report.txt", std::string(100, 'r'), m_prompter);
+  setrlimit(RLIMIT_FSIZE, &before);
+  signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(Texts(), std::vector<std::string>{"Could not write to the export file."});
+  EXPECT_EQ(m_prompter.Prompts()[0].icon, EIcon::kStop);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileInfo.h"
 #include "platform/TextUtil.h"
 #include "profile/SettingsState.h"
 #include "tests/support/CopyTestSupport.h"
@@ -192,6 +193,20 @@ TEST_F(AlterVersionFilenamesTest, LeadingZerosGoInVersionsFoldersAtAnyDepth) {
             (std::vector<std::string>{"c - Ver (04).txt", "c - Ver (4).txt"}));
   EXPECT_EQ(ReadFile(d + "/sub/~Versions/c - Ver (4).txt"), "c4");
   EXPECT_TRUE(testing_support::Exists(d + "/sub/x - Ver (05).txt"));
+}
+
+TEST_F(AlterVersionFilenamesTest, AVersionThatCannotBeRenamedKeepsItsFlags) {
+  const std::string d = m_sandbox.Root() + "/d/r";
+  testing_support::BuildTree(d, {{"~Versions/c - Ver (04).txt", "c04"},
+                                 {"~Versions/c - Ver (4).txt", "c4"}});
+  const std::string kept = "D:\\r\\~Versions\\c - Ver (04).txt";
+  const uint32_t flags = platform::kAttrReadOnly | platform::kAttrHidden;
+  ASSERT_EQ(platform::SetFileAttributes(kept, flags), platform::EError::kNone);
+  const uint32_t before = platform::GetFileAttributes(kept);
+  const SAlterCounts counts = AlterVersionFilenames("D:\\r\\");
+  EXPECT_EQ(counts.notRenamed, 1);
+  EXPECT_EQ(platform::GetFileAttributes(kept), before);
+  EXPECT_NE(before & platform::kAttrReadOnly, 0u);
 }
 
 TEST_F(AlterVersionFilenamesTest, LinkedFoldersAreNotFollowed) {

@@ -27,12 +27,14 @@
 #include "profile/DataFile.h"
 #include "profile/DataFolders.h"
 #include "profile/ui/SettingsSheet.h"
+#include "tests/support/GuiProgram.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
 
 using gui_testing::AnswerModal;
 using gui_testing::Child;
+using gui_testing::Profile;
 using testing_support::CTestSandbox;
 
 // The desktop program as a user meets it: started with a data file, Preview, Copy, Options,
@@ -50,9 +52,9 @@ class MainWindowGuiTest : public QObject {
   void cleanup() { m_sandbox.reset(); }
 
   void startsOnTheStoredProfileAndShowsEveryPage() {
-    WriteDataFile({Profile("Holiday", "C:\\photos", "D:\\backup")}, 0);
+    QVERIFY(gui_testing::WriteDataFile({Profile("Holiday", "C:\\photos", "D:\\backup")}, 0));
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       QCOMPARE(window->windowTitle(), QStringLiteral("Holiday - Brevant"));
       QCOMPARE(Child<QLineEdit>(window, "sourcePath")->text(), QStringLiteral("C:\\photos"));
       QCOMPARE(Child<QLineEdit>(window, "destinationPath")->text(), QStringLiteral("D:\\backup"));
@@ -71,14 +73,14 @@ class MainWindowGuiTest : public QObject {
       sheet->setCurrentIndex(0);
       QVERIFY(gui_testing::SaveScreenshot(window, QStringLiteral("main-window")));
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
+    }));
     QVERIFY(prompter.Texts().empty());
   }
 
   void previewShowsTheCountsAndStatisticsThenCopyCopiesTheList() {
-    WriteDataFile({Profile("Holiday", "C:\\photos", "D:\\backup")}, 0);
+    QVERIFY(gui_testing::WriteDataFile({Profile("Holiday", "C:\\photos", "D:\\backup")}, 0));
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       auto* preview = Child<QPushButton>(window, "previewButton");
       bool statisticsSeen = false;
       auto statistics = AnswerModal<CPreviewStatisticsDlg>([&](CPreviewStatisticsDlg* dialog) {
@@ -113,16 +115,16 @@ class MainWindowGuiTest : public QObject {
                    testing_support::ReadFile(m_sandbox->Root() + "/d/backup/trip/b.jpg")),
                QStringLiteral("bb"));
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
+    }));
     // A copied preview leaves nothing to lose: no question on closing.
     QVERIFY(prompter.Texts().empty());
   }
 
   void closingAfterAPreviewAsksAndNoKeepsTheWindow() {
-    WriteDataFile({Profile("Holiday", "C:\\photos", "D:\\backup")}, 0);
+    QVERIFY(gui_testing::WriteDataFile({Profile("Holiday", "C:\\photos", "D:\\backup")}, 0));
     CScriptedPrompter prompter({EAnswer::kNo, EAnswer::kYes});
     bool closedAfterYes = false;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       auto statistics = AnswerModal<CPreviewStatisticsDlg>(
           [](CPreviewStatisticsDlg* dialog) { dialog->accept(); });
       QTest::mouseClick(Child<QPushButton>(window, "previewButton"), Qt::LeftButton);
@@ -131,7 +133,7 @@ class MainWindowGuiTest : public QObject {
       QVERIFY(window->isVisible());             // answered No
       QTest::keyClick(window, Qt::Key_Escape);  // Esc is Close too
       closedAfterYes = !window->isVisible();
-    });
+    }));
     QVERIFY(closedAfterYes);
     const auto prompts = prompter.Prompts();
     QCOMPARE(prompts.size(), size_t{2});
@@ -141,11 +143,11 @@ class MainWindowGuiTest : public QObject {
   }
 
   void aRestartFindsTheLastProfileAndAChangedSetting() {
-    WriteDataFile(
+    QVERIFY(gui_testing::WriteDataFile(
         {Profile("Holiday", "C:\\photos", "D:\\backup"), Profile("Work", "C:\\work", "D:\\work")},
-        0);
+        0));
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       window->Data().Profiles().Choose(window->Data().Profiles().Find("Work"));
       QCOMPARE(window->windowTitle(), QStringLiteral("Work - Brevant"));
       auto* hidden = Child<QCheckBox>(window, "includeHidden");
@@ -153,18 +155,18 @@ class MainWindowGuiTest : public QObject {
       QTest::mouseClick(hidden, Qt::LeftButton, {}, QPoint(4, hidden->height() / 2));
       QVERIFY(hidden->isChecked());
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    }));
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       QCOMPARE(window->windowTitle(), QStringLiteral("Work - Brevant"));
       QVERIFY(Child<QCheckBox>(window, "includeHidden")->isChecked());
       QCOMPARE(Child<QLineEdit>(window, "sourcePath")->text(), QStringLiteral("C:\\work"));
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
+    }));
   }
 
   void optionsAreKeptAsSoonAsTheyAreAccepted() {
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       bool seen = false;
       auto options = AnswerModal<COptionsDlg>([&](COptionsDlg* dialog) {
         seen = true;
@@ -178,7 +180,7 @@ class MainWindowGuiTest : public QObject {
       platform::COptionStore store;
       QCOMPARE(store.GetInt("Preview", "Confirm Copying", 1), 0);
       QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
-    });
+    }));
   }
 
   void aSecondCopyRefusesToStart() {
@@ -212,57 +214,11 @@ class MainWindowGuiTest : public QObject {
   }
 
  private:
-  static SProfileRecord Profile(const std::string& name, const std::string& source,
-                                const std::string& destination) {
-    SProfileRecord record;
-    record.name = name;
-    record.settings.sourcePath = source;
-    record.settings.destinationPath = destination;
-    return record;
-  }
-
   static QString Slug(QString caption) {
     caption.remove(QLatin1Char('&'));
     return caption.toLower()
         .replace(QLatin1Char('/'), QLatin1Char('-'))
         .replace(QLatin1Char(' '), QLatin1Char('-'));
-  }
-
-  void WriteDataFile(std::vector<SProfileRecord> profiles, int32_t selected) {
-    CScriptedPrompter quiet;
-    SDataFolders folders;
-    QVERIFY(ResolveDataFolders(folders, quiet));
-    SDataFileContents contents;
-    contents.profiles = std::move(profiles);
-    contents.selectedProfile = selected;
-    CDataFile file(DataFilePath(folders), quiet);
-    QVERIFY(file.Save(contents));
-  }
-
-  // Starts the program and runs `script` on its main window once it shows. Should the script
-  // stop early (a failed check), the window is closed anyway, so the test ends instead of
-  // waiting.
-  void RunProgram(CPrompter& prompter, const std::function<void(CBrevantDlg*)>& script) {
-    CBrevantApp app(prompter);
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-      CBrevantDlg* window = nullptr;
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* main = qobject_cast<CBrevantDlg*>(widget); main && main->isVisible()) {
-          window = main;
-        }
-      }
-      QVERIFY(window != nullptr);
-      ran = true;
-      script(window);
-      if (window->isVisible()) {
-        window->Commands().StopJobs();
-        QTRY_VERIFY(!window->Commands().JobRunning());
-        window->done(QDialog::Rejected);
-      }
-    });
-    QCOMPARE(app.Run(), 0);
-    QVERIFY(ran);
   }
 
   std::unique_ptr<CTestSandbox> m_sandbox;

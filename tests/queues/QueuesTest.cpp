@@ -123,9 +123,12 @@ TEST(QueueList, RenamingMovesTheQueueAndKeepsTheSelection) {
   list.Add("Daily", {"Mail"});
   list.Add("Weekly", {"Photos"});
   list.Select(0);
-  // Its own name in another case is no clash.
-  EXPECT_EQ(list.Rename(0, "daily", {"Mail", "Photos"}), 0u);
-  EXPECT_EQ(QueueNames(list), (Names{"daily", "Weekly"}));
+  // Its own name in another case is in use like any other; the very same name only takes
+  // the new names.
+  EXPECT_FALSE(list.Rename(0, "daily", {"Mail", "Photos"}));
+  EXPECT_EQ(QueueNames(list), (Names{"Daily", "Weekly"}));
+  EXPECT_EQ(list.CountText(), "1 profile");
+  EXPECT_EQ(list.Rename(0, " Daily ", {"Mail", "Photos"}), 0u);
   EXPECT_EQ(list.CountText(), "2 profiles");
 
   EXPECT_EQ(list.Rename(0, "Yearly", {"Mail"}), 1u);

@@ -73,6 +73,14 @@ CModalAnswer::~CModalAnswer() {
   delete m_timer.data();
 }
 
+void ChooseFile(QFileDialog* dialog, const QString& path) {
+  dialog->selectFile(path);
+  if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+    name->setText(path);
+  }
+  static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept checks the name
+}
+
 bool SaveScreenshot(QWidget* window, const QString& name) {
   QString folder = qEnvironmentVariable("BREVANT_SCREENSHOTS");
   if (folder.isEmpty()) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -49,6 +50,11 @@ std::unique_ptr<CModalAnswer> AnswerModal(std::function<void(T*)> act, int timeo
       [](QWidget* widget) { return qobject_cast<T*>(widget) != nullptr; },
       [act = std::move(act)](QWidget* widget) { act(qobject_cast<T*>(widget)); }, timeoutMs);
 }
+
+// Chooses `path` in a Save or Open window and accepts it, as typing the name and pressing
+// Save does. (QFileDialog::selectFile leaves the name field alone while it has the focus,
+// which it gets at some moment after the window shows.)
+void ChooseFile(QFileDialog* dialog, const QString& path);
 
 // Writes the window's picture to <build>/screenshots/NAME.png, where it stays after the run
 // so that a person can look at every window. False when it could not be written.
