@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTimer>
 #include <QtTest>
 #include <sys/stat.h>
 #include <functional>
@@ -22,9 +21,10 @@
 #include <mutex>
 
 #include "app/MainCommands.h"
-#include "app/ui/BrevantApp.h"
 #include "app/ui/BrevantDlg.h"
+#include "core/Options.h"
 #include "listops/LaunchJob.h"
+#include "listops/ListCommands.h"
 #include "listops/ui/CompareDetailsDlg.h"
 #include "listops/ui/CompareDlg.h"
 #include "listops/ui/CompareSetupDlg.h"
@@ -34,23 +34,20 @@
 #include "listops/ui/OpenWithDlg.h"
 #include "listops/ui/PreviewListDlg.h"
 #include "listops/ui/PreviewListHost.h"
-#include "core/Options.h"
-#include "listops/ListCommands.h"
-#include "preview/ListData.h"
-#include "preview/PreviewCounts.h"
-#include "preview/PreviewList.h"
-#include "preview/ui/PreviewListModel.h"
-#include "profile/SettingsState.h"
 #include "listops/ui/RenameFileDlg.h"
 #include "listops/ui/StrayFoldersDlg.h"
 #include "platform/DateTime.h"
 #include "platform/FileInfo.h"
 #include "platform/OptionStore.h"
 #include "platform/Shell.h"
+#include "preview/ListData.h"
+#include "preview/PreviewCounts.h"
+#include "preview/PreviewList.h"
+#include "preview/ui/PreviewListModel.h"
 #include "preview/ui/PreviewStatisticsDlg.h"
-#include "profile/DataFile.h"
-#include "profile/DataFolders.h"
+#include "profile/SettingsState.h"
 #include "profile/ui/SettingsSheet.h"
+#include "tests/support/GuiProgram.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
@@ -643,44 +640,12 @@ class PreviewListGuiTest : public QObject {
   }
 
   void WriteDataFile(bool deleteStrays) {
-    SProfileRecord record;
-    record.name = "Backup";
-    record.settings.sourcePath = "C:\\src";
-    record.settings.destinationPath = "C:\\dst";
+    SProfileRecord record = gui_testing::Profile("Backup", "C:\\src", "C:\\dst");
     record.settings.deleteStrayFiles = deleteStrays ? 1 : 0;
-    CScriptedPrompter quiet;
-    SDataFolders folders;
-    QVERIFY(ResolveDataFolders(folders, quiet));
-    SDataFileContents contents;
-    contents.profiles = {record};
-    contents.selectedProfile = 0;
-    CDataFile file(DataFilePath(folders), quiet);
-    QVERIFY(file.Save(contents));
+    QVERIFY(gui_testing::WriteDataFile({record}));
   }
-
-  // Starts the program and runs `script` on its main window; the window is closed afterwards
-  // whatever the script did, so a failed check ends the test instead of leaving it waiting.
   void RunProgram(CPrompter& prompter, const std::function<void(CBrevantDlg*)>& script) {
-    CBrevantApp app(prompter);
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-      CBrevantDlg* window = nullptr;
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* main = qobject_cast<CBrevantDlg*>(widget); main && main->isVisible()) {
-          window = main;
-        }
-      }
-      QVERIFY(window != nullptr);
-      ran = true;
-      script(window);
-      if (window->isVisible()) {
-        window->Commands().StopJobs();
-        QTRY_VERIFY(!window->Commands().JobRunning());
-        window->done(QDialog::Rejected);
-      }
-    });
-    QCOMPARE(app.Run(), 0);
-    QVERIFY(ran);
+    QVERIFY(gui_testing::RunProgram(prompter, script));
   }
 
   std::unique_ptr<CTestSandbox> m_sandbox;
