@@ -118,7 +118,6 @@ using RowVector = std::vector<std::shared_ptr<CFilesListCtrlData>>;
 struct SSortKey {
   uint64_t first;
   uint32_t second;
-  uint32_t third;
   uint32_t index;
 };
 
@@ -229,30 +228,77 @@ uint64_t ColumnKey(const CFilesListCtrlData& row, int column) {
   }
 }
 
+// Sorts the rows of each run of equal keys by name. Outside the Item Name and In Folder
+// orders names only break ties, and ties are few: sorting the tied rows by name is far quicker
+// than ranking every name of a long list.
+void SortTiesByName(const RowVector& rows, std::vector<SSortKey>& keys, const CStringOrder& order,
+                    bool descending) {
+  struct STied {
+    CStringOrder::SPrefix prefix;
+    std::string_view name;
+    uint32_t index;
+  };
+  std::vector<STied> tied;
+  size_t begin = 0;
+  while (begin < keys.size()) {
+    size_t end = begin + 1;
+    while (end < keys.size() && keys[end].first == keys[begin].first &&
+           keys[end].second == keys[begin].second) {
+      ++end;
+    }
+    if (end - begin > 1) {
+      tied.clear();
+      for (size_t i = begin; i < end; ++i) {
+        const std::string& name = rows[keys[i].index]->name;
+        tied.push_back({order.Prefix(name), name, keys[i].index});
+      }
+      std::sort(tied.begin(), tied.end(), [&](const STied& a, const STied& b) {
+        int result = CStringOrder::ComparePrefixes(a.prefix, b.prefix);
+        if (result == 0) {
+          result = order.Compare(a.name, b.name);
+        }
+        if (result != 0) {
+          return (result < 0) != descending;
+        }
+        return a.index < b.index;
+      });
+      for (size_t i = begin; i < end; ++i) {
+        keys[i].index = tied[i - begin].index;
+      }
+    }
+    begin = end;
+  }
+}
+
 std::vector<size_t> SortedPositions(const RowVector& rows, int column, bool descending) {
   const CStringANOrder order;
   const auto alphanumeric = [&](std::string_view a, std::string_view b) {
     return order.Compare(a, b);
   };
+  const bool namesLead = column == kColName || column == kColFolder;
   // One pass over the rows (they lie all over memory) gathers what the sort needs.
   CTextRanks folderTexts(0);
-  CTextRanks nameTexts(rows.size() / 2);
+  CTextRanks nameTexts(namesLead ? rows.size() / 2 : 0);
   CTextRanks typeTexts(0);
   std::vector<uint32_t> folders(rows.size());
-  std::vector<uint32_t> names(rows.size());
+  std::vector<uint32_t> names(namesLead ? rows.size() : 0);
   std::vector<uint32_t> types(column == kColType ? rows.size() : 0);
   std::vector<uint64_t> values(rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
     const CFilesListCtrlData& row = *rows[i];
     folders[i] = folderTexts.IdOfShared(row.Folder());
-    names[i] = nameTexts.IdOf(row.name);
+    if (namesLead) {
+      names[i] = nameTexts.IdOf(row.name);
+    }
     if (column == kColType) {
       types[i] = typeTexts.IdOfShared(row.Type());
     }
     values[i] = ColumnKey(row, column);
   }
   folderTexts.Rank(folders, alphanumeric, nullptr);
-  nameTexts.Rank(names, alphanumeric, &order);
+  if (namesLead) {
+    nameTexts.Rank(names, alphanumeric, &order);
+  }
   if (column == kColType) {
     typeTexts.Rank(
         types, [](std::string_view a, std::string_view b) { return platform::CompareNoCase(a, b); },
@@ -260,20 +306,19 @@ std::vector<size_t> SortedPositions(const RowVector& rows, int column, bool desc
   }
   std::vector<SSortKey> keys(rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
-    SSortKey& key = keys[i];
-    key.index = static_cast<uint32_t>(i);
+    const auto index = static_cast<uint32_t>(i);
     switch (column) {
       case kColName:
-        key = {names[i], folders[i], 0, key.index};
+        keys[i] = {names[i], folders[i], index};
         break;
       case kColFolder:
-        key = {folders[i], names[i], 0, key.index};
+        keys[i] = {folders[i], names[i], index};
         break;
       case kColType:
-        key = {types[i], folders[i], names[i], key.index};
+        keys[i] = {types[i], folders[i], index};
         break;
       default:
-        key = {values[i], folders[i], names[i], key.index};
+        keys[i] = {values[i], folders[i], index};
         break;
     }
   }
@@ -285,11 +330,11 @@ std::vector<size_t> SortedPositions(const RowVector& rows, int column, bool desc
     if (a.second != b.second) {
       return (a.second < b.second) != descending;
     }
-    if (a.third != b.third) {
-      return (a.third < b.third) != descending;
-    }
     return a.index < b.index;
   });
+  if (!namesLead) {
+    SortTiesByName(rows, keys, order, descending);
+  }
   std::vector<size_t> positions(keys.size());
   for (size_t i = 0; i < keys.size(); ++i) {
     positions[i] = keys[i].index;
