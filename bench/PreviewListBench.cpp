@@ -108,7 +108,7 @@ class CCountingDelegate : public QStyledItemDelegate {
 };
 
 // Rows of a photo library: a few thousand folders, numbered names, a few types; one in ten
-// is a stray to delete.
+// is a stray to delete, half of those the old copy of a file to copy.
 std::vector<std::shared_ptr<CFilesListCtrlData>> MakeRows(size_t count, bool uniqueNames) {
   std::mt19937 random(7);
   std::vector<std::shared_ptr<const std::string>> folders;
@@ -134,6 +134,13 @@ std::vector<std::shared_ptr<CFilesListCtrlData>> MakeRows(size_t count, bool uni
     row->type = types[random() % types.size()];
     row->SetAttributes(0x20);
     row->action = random() % 10 == 0 ? kActionDelete : kActionCopy;
+    // Half the strays are files renamed or moved in the source: the same size and time as a
+    // file to copy.
+    if (row->action == kActionDelete && !rows.empty() && random() % 2 == 0) {
+      const CFilesListCtrlData& copy = *rows[random() % rows.size()];
+      row->size = copy.size;
+      row->modified = copy.modified;
+    }
     rows.push_back(std::move(row));
   }
   return rows;

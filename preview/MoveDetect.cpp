@@ -46,6 +46,7 @@ CMoveDetect::SKey CMoveDetect::KeyOf(const CFilesListCtrlData& row, int64_t seco
 bool CMoveDetect::Gather(const CPreviewList& list) {
   m_candidates.clear();
   m_buckets.clear();
+  m_sizes.clear();
   for (size_t i = 0; i < list.Count(); ++i) {
     const CFilesListCtrlData& row = list.Row(i);
     if (row.action == kActionDelete) {
@@ -59,11 +60,15 @@ bool CMoveDetect::Gather(const CPreviewList& list) {
   for (size_t position = 0; position < m_candidates.size(); ++position) {
     const SCandidate& candidate = m_candidates[position];
     m_buckets[KeyOf(*candidate.row, candidate.second)].candidates.push_back(position);
+    m_sizes.insert(candidate.row->size);
   }
   return !m_candidates.empty();
 }
 
 long CMoveDetect::FindCandidate(const CFilesListCtrlData& copy) {
+  if (!m_sizes.contains(copy.size)) {
+    return -1;
+  }
   const int64_t second = WholeSeconds(copy);
   long best = -1;
   for (const int64_t difference : kMatchingDifferences) {

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class CFilesListCtrlData;
@@ -78,6 +79,8 @@ class CMoveDetect {
   // from trying every candidate for every copy row.
   std::vector<SCandidate> m_candidates;
   std::unordered_map<SKey, SBucket, SKeyHash> m_buckets;
+  // The candidates' sizes: most copy rows have a size no candidate has and need no lookup.
+  std::unordered_set<uint64_t> m_sizes;
   std::vector<CDetectListCtrlData> m_moves;
   bool m_anyRenamed = false;
 };
