@@ -6,7 +6,7 @@
 #include <new>
 
 #include "copy/AttributeWorker.h"
-#include "copy/CompareFiles.h"
+#include "core/CompareFiles.h"
 #include "core/AppText.h"
 #include "core/FolderPaths.h"
 #include "core/Message.h"
