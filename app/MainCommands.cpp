@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include "app/MainCommands.h"
 
+#include <algorithm>
 #include <new>
 
 #include "copy/CopyMsgs.h"
@@ -11,6 +12,7 @@
 #include "core/Options.h"
 #include "core/PathText.h"
 #include "core/Prompter.h"
+#include "platform/DateTime.h"
 #include "platform/FileInfo.h"
 #include "platform/TextUtil.h"
 #include "preview/LimitPath.h"
@@ -167,6 +169,7 @@ void CMainCommands::Copy() {
   try {
     CSettingsState settings = m_pages.Take();
     const bool previewed = m_previewedNotCopied;
+    m_copyGathers = !previewed;
     const bool started = m_copy.Begin(settings, previewed);
     m_view.SetFolderTexts(settings.sourcePath, settings.destinationPath);
     if (!started) {
@@ -174,6 +177,11 @@ void CMainCommands::Copy() {
       return;
     }
     m_copyMode = m_copy.CopyMode();
+    if (previewed && !m_list.Empty()) {
+      // The list's dates are told against the day the last Preview or Copy started.
+      m_list.SetToday(platform::CDateTime::Now());
+      m_list.RowsChanged(0, m_list.Count() - 1);
+    }
     m_view.OpenCopyProgress(
         previewed ? std::string()
                   : (m_copyMode == kCopyTreeOnly ? kGatheringFolders : kGatheringFiles));
@@ -190,6 +198,7 @@ void CMainCommands::CopyQueue(CQueueComboBoxData& queue) {
   }
   m_view.EnableSettings(false);
   SetState(EMainState::kCopying);
+  m_copyGathers = true;
   m_view.OpenCopyProgress(kGatheringFiles);
   m_copy.BeginQueue(queue, [this](const std::string& name, CSettingsState& settings) {
     if (!m_profiles.SelectByName(name)) {
@@ -204,6 +213,12 @@ void CMainCommands::CopyQueue(CQueueComboBoxData& queue) {
 }
 
 void CMainCommands::EndCopy() {
+  // A list gathered by the copy names the files of the profile last copied; the list's
+  // commands work in its folders.
+  if (m_copyGathers && !m_copy.SourceRoot().empty()) {
+    m_sourcePath = m_copy.SourceRoot();
+    m_destinationPath = m_copy.DestinationRoot();
+  }
   m_previewedNotCopied = false;
   m_view.CloseCopyProgress();
   SetState(EMainState::kIdle);
@@ -286,6 +301,8 @@ void CMainCommands::OfferArchivePreparation() {
   }
   // Only files to copy are source files: a row to delete names a destination file, and a
   // folder to create has no archive mark.
+  size_t first = m_list.Count();
+  size_t last = 0;
   for (size_t i = 0; i < m_list.Count(); ++i) {
     CFilesListCtrlData& row = m_list.Row(i);
     if (row.action != kActionCopy || row.AttributesText().find('A') != std::string::npos) {
@@ -299,8 +316,11 @@ void CMainCommands::OfferArchivePreparation() {
     if (platform::SetFileAttributes(path, attributes | platform::kAttrArchive) ==
         platform::EError::kNone) {
       row.SetAttributes(attributes | platform::kAttrArchive);
+      first = std::min(first, i);
+      last = i;
     }
   }
+  m_list.RowsChanged(first, last);
   m_view.PreviewListChanged();
   m_view.CheckArchiveOnly();
 }

@@ -106,6 +106,7 @@ class CMainCommands {
   std::string m_sourcePath;
   std::string m_destinationPath;
   bool m_previewedNotCopied = false;
+  bool m_copyGathers = false;  // the copy under way gathers its own list
   bool m_closing = false;
   CDeferredAction m_deferredClose;
 

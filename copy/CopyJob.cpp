@@ -6,8 +6,9 @@
 #include <exception>
 #include <new>
 
-#include "copy/CompareFiles.h"
+#include "copy/AttributeWorker.h"
 #include "core/AppText.h"
+#include "core/CompareFiles.h"
 #include "core/FolderPaths.h"
 #include "core/Message.h"
 #include "core/PathText.h"

@@ -144,7 +144,10 @@ void CThreadJob::RunOnce() {
 
 void CThreadJob::WorkerMain() {
   {
-    std::lock_guard jobLock(JobLock());
+    std::unique_lock jobLock(JobLock(), std::defer_lock);
+    if (UsesJobLock()) {
+      jobLock.lock();
+    }
     bool run = false;
     {
       std::lock_guard lock(m_stateMutex);

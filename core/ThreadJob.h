@@ -66,6 +66,9 @@ class CThreadJob {
  protected:
   // The job's work, on the worker thread, under the job lock.
   virtual int32_t Run() = 0;
+  // Whether runs take the job lock. A job whose runs may go on beside a preview or a copy
+  // (opening a file must not wait for a long copy to end) says no.
+  virtual bool UsesJobLock() const { return true; }
   // Between steps of Run: waits while the job is suspended, then tells whether a stop was
   // requested.
   bool CheckPoint();

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -55,5 +56,27 @@ std::optional<std::string> ResolveShortcut(std::string_view path);
 std::string GetFileTypeName(std::string_view fileName);
 // The desktop's name for the type of a folder.
 std::string GetFolderTypeName();
+
+// A file type as lists show it: its name and its icon. `icon` numbers an entry of the
+// process-wide list of type icons (TypeIcon), shared by every list, as the system's small
+// icon list is; -1 for none.
+struct SFileType {
+  std::string name;
+  int32_t icon = -1;
+};
+SFileType GetFileType(std::string_view fileName);
+SFileType GetFolderType();
+
+// An entry of the list of type icons: the icon theme's name for it and the generic name to
+// fall back on ("image-png", "image-x-generic"). Empty names for an unknown number.
+struct STypeIcon {
+  std::string name;
+  std::string genericName;
+};
+STypeIcon TypeIcon(int32_t icon);
+
+// Whether the file is a program this platform can start (an executable type with the execute
+// permission), whatever its name ends in.
+bool IsProgramFile(std::string_view path);
 
 }  // namespace platform

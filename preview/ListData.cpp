@@ -146,9 +146,6 @@ int CFilesListCtrlOrder::Compare(const CListCtrlData& first, const CListCtrlData
 
 int CFilesListCtrlOrder::CompareRows(const CFilesListCtrlData& first,
                                      const CFilesListCtrlData& second) const {
-  if (first.action == kActionCreate && m_column != kColFolder) {
-    return 0;
-  }
   const auto byName = [&] { return Sign(m_order.Compare(first.name, second.name)); };
   const auto byFolder = [&] { return Sign(m_order.Compare(first.Folder(), second.Folder())); };
   int result = 0;

@@ -96,7 +96,9 @@ class CListCtrlOrder {
 };
 
 // The preview list's order: the sort column's key, then folder and name (or name and
-// folder); times, sizes and actions by value; names and folders with numbers by value.
+// folder); times, sizes and actions by value; names and folders with numbers by value. A
+// folder to create sorts by its own values too (no time, no size, no attributes): taking it
+// as equal to every row would be no order at all, and a sort by it could put rows anywhere.
 class CFilesListCtrlOrder : public CListCtrlOrder {
  public:
   int Compare(const CListCtrlData& first, const CListCtrlData& second) const override;

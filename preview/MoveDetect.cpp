@@ -8,6 +8,7 @@
 #include "core/FolderPaths.h"
 #include "core/PathText.h"
 #include "platform/FileOps.h"
+#include "platform/TextUtil.h"
 #include "preview/ListData.h"
 #include "preview/PreviewJob.h"
 #include "preview/PreviewList.h"
@@ -17,26 +18,77 @@ CMoveDetect::CMoveDetect(std::string sourceRoot, std::string destinationRoot, bo
       m_destinationRoot(WithBackslash(std::move(destinationRoot))),
       m_includeRenames(includeRenames) {}
 
+namespace {
+
+// A row's time in whole seconds (row times hold whole seconds).
+int64_t WholeSeconds(const CFilesListCtrlData& row) {
+  return std::llround(row.modified.LinearDays() * 86400.0);
+}
+
+// The differences, copy time minus candidate time, at which two times match: within two
+// seconds, or an hour apart within two seconds.
+constexpr int64_t kMatchingDifferences[] = {0,    -1,   1,     -2,    2,     3598,  3599, 3600,
+                                            3601, 3602, -3598, -3599, -3600, -3601, -3602};
+
+}  // namespace
+
+size_t CMoveDetect::SKeyHash::operator()(const SKey& key) const {
+  size_t hash = std::hash<std::string>()(key.name);
+  hash ^= std::hash<uint64_t>()(key.size) + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
+  hash ^= std::hash<int64_t>()(key.second) + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
+  return hash;
+}
+
+CMoveDetect::SKey CMoveDetect::KeyOf(const CFilesListCtrlData& row, int64_t second) const {
+  return SKey{m_includeRenames ? std::string() : platform::ToUpper(row.name), row.size, second};
+}
+
 bool CMoveDetect::Gather(const CPreviewList& list) {
   m_candidates.clear();
+  m_buckets.clear();
+  m_sizes.clear();
   for (size_t i = 0; i < list.Count(); ++i) {
     const CFilesListCtrlData& row = list.Row(i);
     if (row.action == kActionDelete) {
-      m_candidates.emplace(row.name, SCandidate{&row, i, false});
+      m_candidates.push_back(SCandidate{&row, i, WholeSeconds(row), false});
     }
+  }
+  std::stable_sort(m_candidates.begin(), m_candidates.end(),
+                   [](const SCandidate& a, const SCandidate& b) {
+                     return platform::CompareNoCase(a.row->name, b.row->name) < 0;
+                   });
+  for (size_t position = 0; position < m_candidates.size(); ++position) {
+    const SCandidate& candidate = m_candidates[position];
+    m_buckets[KeyOf(*candidate.row, candidate.second)].candidates.push_back(position);
+    m_sizes.insert(candidate.row->size);
   }
   return !m_candidates.empty();
 }
 
-bool CMoveDetect::Matches(const CFilesListCtrlData& copy, const SCandidate& candidate) {
-  if (candidate.used || copy.size != candidate.row->size) {
-    return false;
+long CMoveDetect::FindCandidate(const CFilesListCtrlData& copy) {
+  if (!m_sizes.contains(copy.size)) {
+    return -1;
   }
-  // Row times hold whole seconds; rounding (not cutting) the difference keeps a time three
-  // seconds earlier from passing for two, as a later one does not.
-  const double days = copy.modified.LinearDays() - candidate.row->modified.LinearDays();
-  const long long s = std::llround(days * 86400.0);
-  return std::llabs(s) <= 2 || std::llabs(s - 3600) <= 2 || std::llabs(s + 3600) <= 2;
+  const int64_t second = WholeSeconds(copy);
+  long best = -1;
+  for (const int64_t difference : kMatchingDifferences) {
+    const auto found = m_buckets.find(KeyOf(copy, second - difference));
+    if (found == m_buckets.end()) {
+      continue;
+    }
+    SBucket& bucket = found->second;
+    while (bucket.firstUnused < bucket.candidates.size() &&
+           m_candidates[bucket.candidates[bucket.firstUnused]].used) {
+      ++bucket.firstUnused;
+    }
+    if (bucket.firstUnused < bucket.candidates.size()) {
+      const auto position = static_cast<long>(bucket.candidates[bucket.firstUnused]);
+      if (best < 0 || position < best) {
+        best = position;
+      }
+    }
+  }
+  return best;
 }
 
 void CMoveDetect::Take(const CFilesListCtrlData& copy, size_t copyIndex, SCandidate& candidate) {
@@ -65,13 +117,9 @@ bool CMoveDetect::Detect(const CPreviewList& list) {
     if (copy.action != kActionCopy) {
       continue;
     }
-    auto [begin, end] = m_includeRenames ? std::pair(m_candidates.begin(), m_candidates.end())
-                                         : m_candidates.equal_range(copy.name);
-    for (auto it = begin; it != end; ++it) {
-      if (Matches(copy, it->second)) {
-        Take(copy, i, it->second);
-        break;
-      }
+    const long found = FindCandidate(copy);
+    if (found >= 0) {
+      Take(copy, i, m_candidates[static_cast<size_t>(found)]);
     }
   }
   return !m_moves.empty();

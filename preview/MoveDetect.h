@@ -3,11 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
-
-#include "platform/TextUtil.h"
 
 class CFilesListCtrlData;
 class CPreviewList;
@@ -27,7 +26,9 @@ struct CDetectListCtrlData {
 };
 
 // Pairs the preview's stray destination files with files to copy that look the same (equal
-// size, times within two seconds, or one hour apart within two seconds).
+// size, times within two seconds, or one hour apart within two seconds). Each copy row takes
+// the first free candidate by name (without regard to case), and without renames only one
+// of its own name.
 class CMoveDetect {
  public:
   CMoveDetect(std::string sourceRoot, std::string destinationRoot, bool includeRenames);
@@ -46,21 +47,40 @@ class CMoveDetect {
   struct SCandidate {
     const CFilesListCtrlData* row;
     size_t index;
+    int64_t second;  // the row's time in whole seconds
     bool used;
   };
-  struct SLess {
-    bool operator()(const std::string& a, const std::string& b) const {
-      return platform::CompareNoCase(a, b) < 0;
-    }
+  // The candidates that a copy row of one size and one time (and, without renames, one
+  // name) would match, in candidate order. Those before `firstUnused` are all taken.
+  struct SBucket {
+    std::vector<size_t> candidates;  // positions in m_candidates
+    size_t firstUnused = 0;
+  };
+  struct SKey {
+    std::string name;  // folded; empty when renames are included
+    uint64_t size;
+    int64_t second;
+    bool operator==(const SKey&) const = default;
+  };
+  struct SKeyHash {
+    size_t operator()(const SKey& key) const;
   };
 
-  static bool Matches(const CFilesListCtrlData& copy, const SCandidate& candidate);
+  SKey KeyOf(const CFilesListCtrlData& row, int64_t second) const;
+  // The first candidate in candidate order that matches the copy row; -1 when none does.
+  long FindCandidate(const CFilesListCtrlData& copy);
   void Take(const CFilesListCtrlData& copy, size_t copyIndex, SCandidate& candidate);
 
   std::string m_sourceRoot;
   std::string m_destinationRoot;
   bool m_includeRenames;
-  std::multimap<std::string, SCandidate, SLess> m_candidates;
+  // Every delete row, by name without regard to case, rows of one name in list order: the
+  // order in which candidates are tried. Looking them up by size and time keeps detection
+  // from trying every candidate for every copy row.
+  std::vector<SCandidate> m_candidates;
+  std::unordered_map<SKey, SBucket, SKeyHash> m_buckets;
+  // The candidates' sizes: most copy rows have a size no candidate has and need no lookup.
+  std::unordered_set<uint64_t> m_sizes;
   std::vector<CDetectListCtrlData> m_moves;
   bool m_anyRenamed = false;
 };

@@ -278,10 +278,12 @@ void CPreviewJob::ListFolderToCreate(const SDestinationFolder& destinationFolder
   row->name = std::string(LastName(counterpart));
   row->folder = std::make_shared<const std::string>(
       DisplayFolder(slash == std::string::npos ? std::string() : counterpart.substr(0, slash + 1)));
-  if (!m_folderType) {
-    m_folderType = std::make_shared<const std::string>(platform::GetFolderTypeName());
+  if (!m_folderType.name) {
+    const platform::SFileType type = platform::GetFolderType();
+    m_folderType = {std::make_shared<const std::string>(type.name), type.icon};
   }
-  row->type = m_folderType;
+  row->type = m_folderType.name;
+  row->iconIndex = m_folderType.icon;
   row->action = kActionCreate;
   PostItem(kActionCreate, std::move(row));
 }
@@ -365,13 +367,14 @@ int64_t CPreviewJob::CheckStrays(const std::string& sourceFolder,
   return straySpace;
 }
 
-std::shared_ptr<const std::string> CPreviewJob::TypeName(const std::string& fileName) {
+const CPreviewJob::SRowType& CPreviewJob::RowType(const std::string& fileName) {
   const size_t dot = fileName.find_last_of('.');
   const std::string key =
       dot == std::string::npos ? std::string() : Lowercase(fileName.substr(dot));
   auto& cached = m_typeNames[key];
-  if (!cached) {
-    cached = std::make_shared<const std::string>(platform::GetFileTypeName(fileName));
+  if (!cached.name) {
+    const platform::SFileType type = platform::GetFileType(fileName);
+    cached = {std::make_shared<const std::string>(type.name), type.icon};
   }
   return cached;
 }
@@ -384,7 +387,9 @@ std::shared_ptr<CFilesListCtrlData> CPreviewJob::MakeRow(
   row->folder = folder;
   row->modified = platform::CDateTime::FromFileTime(data.lastWriteTime);
   row->size = data.size;
-  row->type = TypeName(data.name);
+  const SRowType& type = RowType(data.name);
+  row->type = type.name;
+  row->iconIndex = type.icon;
   row->SetAttributes(data.attributes);
   row->action = action;
   return row;

@@ -88,7 +88,12 @@ class CPreviewJob : public CThreadJob {
   std::shared_ptr<CFilesListCtrlData> MakeRow(const platform::SFindData& data,
                                               const std::shared_ptr<const std::string>& folder,
                                               int32_t action);
-  std::shared_ptr<const std::string> TypeName(const std::string& fileName);
+  // A file's type name (shared by every row of that type) and icon.
+  struct SRowType {
+    std::shared_ptr<const std::string> name;
+    int32_t icon = -1;
+  };
+  const SRowType& RowType(const std::string& fileName);
   // Rows go to the window in messages of up to kBatch rows, and the messages in deliveries a
   // few times a second, which keeps the threads from waking each other for every row of a
   // long list.
@@ -117,8 +122,8 @@ class CPreviewJob : public CThreadJob {
   std::string m_lastFileFolder;
   CDestinationIndex m_destination;
   CDestinationIndex m_gatherRoot;
-  std::unordered_map<std::string, std::shared_ptr<const std::string>> m_typeNames;
-  std::shared_ptr<const std::string> m_folderType;
+  std::unordered_map<std::string, SRowType> m_typeNames;
+  SRowType m_folderType;
 
   // Gather mode: the files listed so far by name (the window keeps only the newest of each
   // name), how many each source folder has listed, and every file name the walk has met.

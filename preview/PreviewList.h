@@ -27,6 +27,8 @@ class CPreviewListListener {
   virtual void OrderChanged(const CPreviewList& list, const std::vector<size_t>& newIndexOfOld) {}
   virtual void AboutToClear(const CPreviewList& list) {}
   virtual void Cleared(const CPreviewList& list) {}
+  // Rows [first, last] changed their contents in place (a rename, new attributes).
+  virtual void RowsChanged(const CPreviewList& list, size_t first, size_t last) {}
 };
 
 // The rows of the preview list, as data: the window shows them through a model, the copy
@@ -55,6 +57,8 @@ class CPreviewList {
   // repeats are ignored. An emptied list forgets its sort.
   void RemoveRows(std::vector<size_t> rows);
   void Remove(size_t index) { RemoveRows({index}); }
+  // Tells the listeners that rows [first, last] were changed in place.
+  void RowsChanged(size_t first, size_t last);
   void Clear();
 
   // Sorts by a column: the same column again reverses the direction.

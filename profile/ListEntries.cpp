@@ -3,6 +3,7 @@
 #include "profile/ListEntries.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/TextUtil.h"
 
@@ -230,4 +231,24 @@ void SortEntries(std::vector<SDisplayEntry>& entries, const FEntryLess& less) {
   std::stable_sort(
       entries.begin(), entries.end(),
       [&less](const SDisplayEntry& a, const SDisplayEntry& b) { return less(a.text, b.text); });
+}
+
+std::string RememberPathEntries(std::vector<SDisplayEntry>& entries,
+                                const std::vector<std::string>& paths) {
+  // Thousands of rows may be excluded at once: the texts are looked up, not searched for.
+  std::unordered_map<std::string, size_t> positions;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    positions.emplace(entries[i].text, i);
+  }
+  std::string text;
+  for (const std::string& path : paths) {
+    text = " " + path;
+    const auto [at, added] = positions.emplace(text, entries.size());
+    if (added) {
+      entries.push_back({kChecked, text});
+    } else {
+      entries[at->second].check = kChecked;
+    }
+  }
+  return text;
 }

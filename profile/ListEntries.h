@@ -69,3 +69,9 @@ struct SPageListOrders {
 // Sorts shown entries by their texts; entries that sort alike keep their order. Without an
 // order the list stays as it is.
 void SortEntries(std::vector<SDisplayEntry>& entries, const FEntryLess& less);
+
+// Enters paths to exclude into the shown Paths list: for each, the entry " <path>" is checked
+// when the list holds exactly that text, else added as a checked entry. Returns the text of
+// the last path's entry (the list's caret entry afterwards); empty when no path was given.
+std::string RememberPathEntries(std::vector<SDisplayEntry>& entries,
+                                const std::vector<std::string>& paths);

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include "rules/StringOrder.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -397,4 +398,79 @@ int CStringOrder::Compare(std::string_view a, std::string_view b) const {
     }
   }
   return platform::CompareNoCase(a, b);
+}
+
+CStringOrder::SPrefix CStringOrder::Prefix(std::string_view text) const {
+  SPrefix prefix;
+  if (m_kind != EKind::kAlphaNumeric) {
+    return prefix;
+  }
+  const bool thousands = m_thousandsSeparator != m_decimalSymbol;
+  const size_t room = prefix.bytes.size();
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const auto c = static_cast<unsigned char>(text[pos]);
+    if (kByteClass[c] == kOrdinaryAscii) {
+      if (prefix.length + 1u > room) {
+        return prefix;
+      }
+      prefix.bytes[prefix.length++] = static_cast<uint8_t>(FoldAscii(c));
+      ++pos;
+      continue;
+    }
+    if (!IsDigit(text[pos])) {
+      return prefix;  // what follows needs the whole comparison
+    }
+    // A number starting with a digit: its digits and the separators between digits, as the
+    // comparison reads it. It stands against a character as "0" would, and against another
+    // number by its count of significant digits and then those digits.
+    size_t end = pos;
+    std::array<uint8_t, 20> digits{};
+    size_t significant = 0;
+    while (end < text.size()) {
+      const char d = text[end];
+      if (IsDigit(d)) {
+        if (significant > 0 || d != '0') {
+          if (significant == digits.size()) {
+            return prefix;  // a number this long does not fit: the texts decide
+          }
+          digits[significant++] = static_cast<uint8_t>(d);
+        }
+        ++end;
+      } else if (thousands && d == m_thousandsSeparator && end + 1 < text.size() &&
+                 IsDigit(text[end + 1])) {
+        ++end;
+      } else {
+        break;
+      }
+    }
+    if (prefix.length + 2 + significant > room) {
+      return prefix;
+    }
+    prefix.bytes[prefix.length++] = static_cast<uint8_t>('0');
+    prefix.bytes[prefix.length++] = static_cast<uint8_t>(significant);
+    for (size_t i = 0; i < significant; ++i) {
+      prefix.bytes[prefix.length++] = digits[i];
+    }
+    pos = end;
+  }
+  prefix.complete = true;
+  return prefix;
+}
+
+int CStringOrder::ComparePrefixes(const SPrefix& a, const SPrefix& b) {
+  const size_t common = std::min(a.length, b.length);
+  for (size_t i = 0; i < common; ++i) {
+    if (a.bytes[i] != b.bytes[i]) {
+      return a.bytes[i] < b.bytes[i] ? -1 : 1;
+    }
+  }
+  if (a.length == b.length) {
+    return 0;  // equal so far: the rest, or the texts' lengths, decide
+  }
+  // A text that has ended sorts before one that goes on.
+  if (a.length < b.length) {
+    return a.complete ? -1 : 0;
+  }
+  return b.complete ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -31,6 +32,21 @@ class CStringOrder {
   }
   // "a sorts before b": a comparator for std::sort, std::lower_bound and sorted containers.
   bool operator()(std::string_view a, std::string_view b) const { return Compare(a, b) < 0; }
+
+  // The start of a text in bytes that compare as the alphanumeric orders compare texts:
+  // ordinary ASCII characters folded, and each number of plain digits (right after such a
+  // character, or at the start) as its value. It ends before anything else (a blank, a sign,
+  // a parenthesis, a character beyond ASCII) and when it is full. Sorting many texts, two
+  // prefixes settle most comparisons without reading the texts again. Empty for the other
+  // orders.
+  struct SPrefix {
+    std::array<uint8_t, 22> bytes{};
+    uint8_t length = 0;
+    bool complete = false;  // the whole text is in the prefix
+  };
+  SPrefix Prefix(std::string_view text) const;
+  // < 0 or > 0 when the prefixes settle the order of their texts; 0 when only the texts can.
+  static int ComparePrefixes(const SPrefix& a, const SPrefix& b);
 
  protected:
   enum class EKind : uint8_t { kPlain, kSimpleAlphaNumeric, kAlphaNumeric, kAlphaNumericTag };

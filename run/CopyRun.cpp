@@ -67,6 +67,8 @@ bool CCopyRun::Begin(CSettingsState& settings, bool previewed) {
       return false;
     }
     m_copyMode = prepared.settings.copyMode;
+    m_sourceRoot = prepared.folders.source;
+    m_destinationRoot = prepared.folders.destination;
     m_pendingCopy = MakeCopySetup(prepared);
     m_sourceCluster = prepared.folders.drives.sourceCluster;
     m_gatheringCopy = false;

@@ -67,6 +67,10 @@ class CCopyRun {
   int32_t CopyMode() const { return m_copyMode; }
   bool QueueRun() const { return m_queueRun; }
   const CElapsedTime& Elapsed() const { return m_elapsed; }
+  // The source and destination folders of the profile last begun (each ending in a
+  // backslash), whose files the list names; empty before the first.
+  const std::string& SourceRoot() const { return m_sourceRoot; }
+  const std::string& DestinationRoot() const { return m_destinationRoot; }
 
   // The stop request of the Cancel button.
   void Stop();
@@ -106,6 +110,8 @@ class CCopyRun {
   CElapsedTime m_elapsed;
 
   std::optional<SCopySetup> m_pendingCopy;  // set up while the list is gathered
+  std::string m_sourceRoot;
+  std::string m_destinationRoot;
   uint32_t m_sourceCluster = 0;
   int32_t m_copyMode = 0;
   int32_t m_workers = 0;

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -17,21 +18,27 @@
 #include "app/MainCommands.h"
 #include "app/ProgramData.h"
 #include "app/ui/MainMenu.h"
+#include "app/ui/MainPreviewListHost.h"
 #include "app/ui/MainTools.h"
 #include "app/ui/OptionsDlg.h"
-#include "core/OptionPages.h"
 #include "copy/ui/CopyProgressDlg.h"
 #include "copy/ui/CopyResultsDlg.h"
 #include "core/AppText.h"
+#include "core/FolderPaths.h"
 #include "core/FormatItem.h"
+#include "core/OptionPages.h"
 #include "core/Options.h"
 #include "core/Prompter.h"
 #include "core/WindowPlacement.h"
 #include "core/ui/QtMessageTarget.h"
 #include "core/ui/Widgets.h"
+#include "listops/LaunchJob.h"
+#include "listops/ui/ExportListCommand.h"
 #include "listops/ui/PreviewListDlg.h"
 #include "platform/DebugMessages.h"
 #include "platform/OptionStore.h"
+#include "platform/Shell.h"
+#include "platform/TextUtil.h"
 #include "preview/MoveDetect.h"
 #include "preview/ui/PreviewStatisticsDlg.h"
 #include "profile/ui/SettingsExportCommand.h"
@@ -87,11 +94,26 @@ CBrevantDlg::CBrevantDlg(const SDataFolders& folders, CPrompter& prompter, SProg
   m_commands =
       std::make_unique<CMainCommands>(static_cast<CMainView&>(*this), prompter, m_errorWindow,
                                       options, *m_sheet, m_data->Profiles(), *m_target);
-  m_previewList = new CPreviewListDlg(m_commands->List(), this);
   m_tools = new CMainTools(this, prompter, options, *m_sheet, folders.desktop,
                            {[this] { return !m_commands->JobRunning(); },
                             [this](bool enable) { EnableSettings(enable); }});
   m_commands->SetDriveStatusWindow(&m_tools->DriveStatus());
+  // A launch reports a failure on its worker; the message is shown from the event loop, so
+  // the worker never waits for this window (which may be closing and waiting for it).
+  m_launches = std::make_unique<CLaunchPool>(
+      [](std::string_view verb, std::string_view target, std::string_view parameters) {
+        return platform::ShellExecute(verb, target, parameters);
+      },
+      [this](const std::string& text) {
+        QMetaObject::invokeMethod(
+            this, [this, text] { m_prompter.Show(text, EIcon::kExclamation); },
+            Qt::QueuedConnection);
+      });
+  m_listHost = std::make_unique<CMainPreviewListHost>(
+      *m_commands, *m_sheet, options, [this] { PreviewListChanged(); },
+      [this] { PlacePreviewListBelow(); });
+  m_previewList =
+      new CPreviewListDlg(m_commands->List(), *m_listHost, prompter, *m_launches, options, this);
   BuildControls();
   m_data->Profiles().SetOnCurrentChanged([this] {
     m_commands->ResetForProfile();
@@ -109,6 +131,9 @@ CBrevantDlg::~CBrevantDlg() {
   // Workers still waiting for this window are answered now; the runs end with their jobs.
   m_target->Close();
   m_errorWindow.Close();
+  // The list window's model follows the commands' list: it goes first.
+  delete m_previewList;
+  m_previewList = nullptr;
   m_commands.reset();
 }
 
@@ -196,16 +221,48 @@ void CBrevantDlg::BuildControls() {
 
 void CBrevantDlg::BuildMenu() {
   const auto idle = [this] { return !m_commands->JobRunning(); };
+  m_menu->Add(QStringLiteral("&Launch File/Windows Explorer"), QKeySequence(Qt::CTRL | Qt::Key_L),
+              [this] { LaunchExplorer(); });
+  m_menu->Add(
+      QStringLiteral("&Export Preview List..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+      [this] {
+        ExportPreviewListCommand(m_commands->List(), m_data->Profiles().CurrentName(),
+                                 m_countsText.toStdString(), m_folders.desktop, m_prompter, this);
+      },
+      idle);
   m_menu->Add(
       QStringLiteral("Alter &Version Filenames..."), QKeySequence(Qt::CTRL | Qt::Key_F),
       [this] { AlterVersionFilenames(); }, idle);
   m_menu->Add(QStringLiteral("Expor&t Settings..."), QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
-    ExportCurrentSettings(*m_sheet, m_data->Profiles().CurrentName(), m_folders.desktop,
-                          m_prompter, this);
+    ExportCurrentSettings(*m_sheet, m_data->Profiles().CurrentName(), m_folders.desktop, m_prompter,
+                          this);
   });
   m_menu->Add(
       QStringLiteral("C&opy..."), {}, [this] { CopyConfirmed(); }, idle);
   m_tools->AddTo(*m_menu);
+}
+
+void CBrevantDlg::LaunchExplorer() {
+  // The folder of the focused text field when it names one, else the first drive's root.
+  std::string folder = "C:\\";
+  if (const auto* field = qobject_cast<const QLineEdit*>(focusWidget())) {
+    const std::string text(platform::Trim(field->text().toStdString()));
+    if (IsExistingFolder(text)) {
+      folder = text;
+    }
+  }
+  m_launches->Launch(folder, true);
+}
+
+void CBrevantDlg::PlacePreviewListBelow() {
+  m_previewList->showNormal();
+  SPlacement shown;
+  shown.normal = RectOf(frameGeometry());
+  const SRect at =
+      PlacePreviewUnderMain(shown, RectOf(frameGeometry()),
+                            RectOf(QRect(QPoint(0, 0), m_previewList->size())), WorkArea(this));
+  m_previewList->move(at.left, at.top);
+  m_previewList->raise();
 }
 
 void CBrevantDlg::AlterVersionFilenames() {
@@ -372,7 +429,8 @@ void CBrevantDlg::SetState(EMainState state, bool strayFolders) {
     QApplication::setOverrideCursor(Qt::BusyCursor);
     m_busyCursor = true;
   }
-  (void)strayFolders;  // the preview-list window's stray-folders button comes with that window
+  m_previewList->EnableFolderList(idle && !m_commands->List().Empty());
+  m_previewList->EnableStrayFolders(idle && strayFolders);
 }
 
 void CBrevantDlg::EnableSettings(bool enable) {
@@ -406,17 +464,7 @@ void CBrevantDlg::ShowPreviewStatistics(const SPreviewStatistics& statistics) {
 }
 
 bool CBrevantDlg::ShowDetectedMoves(CMoveDetect& detect) {
-  const size_t count = detect.Moves().size();
-  const CFormatItem format(2, m_options.m_useThousandsSep != 0, m_options.m_thousandsSep);
-  const std::string question =
-      format.FormatCount(static_cast<int32_t>(count)) + " file" + (count == 1 ? "" : "s") +
-      " may have been moved or renamed in the source.  Do you want to move " +
-      (count == 1 ? "its destination copy" : "their destination copies") + " instead of copying " +
-      (count == 1 ? "it" : "them") + " again?";
-  if (!m_prompter.AskYesNo(question, EAnswer::kNo, "Detected Possible File Moves")) {
-    return false;
-  }
-  return MoveDetectedFiles(detect.Moves(), m_commands->List()) > 0;
+  return m_listHost->ShowDetectedMoves(detect, m_prompter, this);
 }
 
 void CBrevantDlg::OpenCopyProgress(const std::string& statusText) {

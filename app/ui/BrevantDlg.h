@@ -13,6 +13,8 @@
 #include "profile/DataFolders.h"
 
 class CCopyProgressDlg;
+class CLaunchPool;
+class CMainPreviewListHost;
 class CMainMenu;
 class CMainCommands;
 class CMainTools;
@@ -50,6 +52,9 @@ class CBrevantDlg : public QDialog, private CMainView {
   CPreviewListDlg& PreviewList() { return *m_previewList; }
   CQtMessageTarget& MessageTarget() { return *m_target; }
   CMainTools& Tools() { return *m_tools; }
+  CLaunchPool& Launches() { return *m_launches; }
+  // Shows the preview-list window restored, centred under this window.
+  void PlacePreviewListBelow();
 
  public slots:
   void reject() override;  // Close, Esc and the close box
@@ -85,6 +90,7 @@ class CBrevantDlg : public QDialog, private CMainView {
   void SaveAtExit();
   void ShowPreviewList(bool shown);
   void UpdateLines();
+  void LaunchExplorer();
 
   SDataFolders m_folders;
   std::string m_dataFilePath;
@@ -115,6 +121,8 @@ class CBrevantDlg : public QDialog, private CMainView {
   CQtMessageTarget* m_target = nullptr;
   std::unique_ptr<CProgramData> m_data;
   std::unique_ptr<CMainCommands> m_commands;
+  std::unique_ptr<CLaunchPool> m_launches;
+  std::unique_ptr<CMainPreviewListHost> m_listHost;
   bool m_saved = false;
   bool m_busyCursor = false;
 };

@@ -23,6 +23,7 @@
 #include <QUrl>
 #include <atomic>
 #include <chrono>
+#include <map>
 #include <mutex>
 
 #include "platform/DriveMap.h"
@@ -509,26 +510,97 @@ std::optional<std::string> ResolveShortcut(std::string_view path) {
   return ToWindowsPath(program);
 }
 
-std::string GetFileTypeName(std::string_view fileName) {
+namespace {
+
+// The list of type icons, filled as types are met (by preview workers and windows alike).
+class CTypeIcons {
+ public:
+  int32_t IndexOf(const QMimeType& type) {
+    const std::string name = type.iconName().toStdString();
+    std::lock_guard lock(m_mutex);
+    const auto found = m_byName.find(name);
+    if (found != m_byName.end()) {
+      return found->second;
+    }
+    const auto index = static_cast<int32_t>(m_icons.size());
+    m_icons.push_back({name, type.genericIconName().toStdString()});
+    m_byName.emplace(name, index);
+    return index;
+  }
+  STypeIcon At(int32_t index) {
+    std::lock_guard lock(m_mutex);
+    if (index < 0 || static_cast<size_t>(index) >= m_icons.size()) {
+      return {};
+    }
+    return m_icons[static_cast<size_t>(index)];
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::vector<STypeIcon> m_icons;
+  std::map<std::string, int32_t> m_byName;
+};
+
+CTypeIcons& TypeIcons() {
+  static CTypeIcons icons;
+  return icons;
+}
+
+const QMimeDatabase& MimeDatabase() {
   static const QMimeDatabase database;
-  const QMimeType type = database.mimeTypeForFile(
+  return database;
+}
+
+}  // namespace
+
+SFileType GetFileType(std::string_view fileName) {
+  const QMimeType type = MimeDatabase().mimeTypeForFile(
       QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size())),
       QMimeDatabase::MatchExtension);
+  SFileType result;
+  if (type.isValid()) {
+    result.icon = TypeIcons().IndexOf(type);
+  }
   if (type.isValid() && !type.isDefault()) {
-    return type.comment().toStdString();
+    result.name = type.comment().toStdString();
+    return result;
   }
   const std::string_view name = posix::LastName(fileName);
   const size_t dot = name.find_last_of('.');
   if (dot == std::string_view::npos || dot + 1 == name.size()) {
-    return "File";
+    result.name = "File";
+  } else {
+    result.name = ToUpper(name.substr(dot + 1)) + " File";
   }
-  return ToUpper(name.substr(dot + 1)) + " File";
+  return result;
+}
+
+SFileType GetFolderType() {
+  const QMimeType type = MimeDatabase().mimeTypeForName(QStringLiteral("inode/directory"));
+  if (!type.isValid()) {
+    return {"File folder", -1};
+  }
+  return {type.comment().toStdString(), TypeIcons().IndexOf(type)};
+}
+
+std::string GetFileTypeName(std::string_view fileName) {
+  return GetFileType(fileName).name;
 }
 
 std::string GetFolderTypeName() {
-  static const QMimeDatabase database;
-  const QMimeType type = database.mimeTypeForName(QStringLiteral("inode/directory"));
-  return type.isValid() ? type.comment().toStdString() : std::string("File folder");
+  return GetFolderType().name;
+}
+
+STypeIcon TypeIcon(int32_t icon) {
+  return TypeIcons().At(icon);
+}
+
+bool IsProgramFile(std::string_view path) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  struct stat info {};
+  return posixPath && stat(posixPath->c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         IsProgram(*posixPath);
 }
 
 }  // namespace platform

@@ -3,9 +3,14 @@
 #include "preview/ui/PreviewListModel.h"
 
 #include <QApplication>
+#include <QMimeData>
 #include <QPalette>
+#include <QStyle>
+#include <QUrl>
 #include <algorithm>
 
+#include "platform/DriveMap.h"
+#include "platform/Shell.h"
 #include "preview/ListData.h"
 
 namespace {
@@ -45,6 +50,8 @@ QVariant CPreviewListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
       return QString::fromStdString(m_list.Text(row, index.column()));
+    case Qt::DecorationRole:
+      return index.column() == kColName ? QVariant(RowIcon(m_list.Row(row))) : QVariant();
     case Qt::TextAlignmentRole:
       return index.column() == kColSize ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                         : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
@@ -57,6 +64,77 @@ QVariant CPreviewListModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+QIcon CPreviewListModel::RowIcon(const CFilesListCtrlData& row) const {
+  const bool dimmed = row.action == kActionDelete;
+  if (row.iconIndex >= 0) {
+    const auto index = static_cast<size_t>(row.iconIndex);
+    if (index >= m_icons.size()) {
+      m_icons.resize(index + 1);
+      m_dimmedIcons.resize(index + 1);
+    }
+    if (m_icons[index].isNull()) {
+      const platform::STypeIcon names = platform::TypeIcon(row.iconIndex);
+      QIcon icon = QIcon::fromTheme(QString::fromStdString(names.name),
+                                    QIcon::fromTheme(QString::fromStdString(names.genericName)));
+      if (icon.isNull()) {
+        icon = QApplication::style()->standardIcon(
+            row.action == kActionCreate ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+      }
+      m_icons[index] = icon;
+    }
+    if (!dimmed) {
+      return m_icons[index];
+    }
+    if (m_dimmedIcons[index].isNull()) {
+      m_dimmedIcons[index] = QIcon(m_icons[index].pixmap(16, QIcon::Disabled));
+    }
+    return m_dimmedIcons[index];
+  }
+  if (m_fileIcon.isNull()) {
+    m_fileIcon = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    m_folderIcon = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+  }
+  const QIcon& icon = row.action == kActionCreate ? m_folderIcon : m_fileIcon;
+  return dimmed ? QIcon(icon.pixmap(16, QIcon::Disabled)) : icon;
+}
+
+Qt::ItemFlags CPreviewListModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  if (index.isValid() && m_dragPaths) {
+    flags |= Qt::ItemIsDragEnabled;
+  }
+  return flags;
+}
+
+QStringList CPreviewListModel::mimeTypes() const {
+  return {QStringLiteral("text/uri-list")};
+}
+
+QMimeData* CPreviewListModel::mimeData(const QModelIndexList& indexes) const {
+  if (!m_dragPaths) {
+    return nullptr;
+  }
+  std::vector<size_t> rows;
+  rows.reserve(static_cast<size_t>(indexes.size()));
+  for (const QModelIndex& index : indexes) {
+    rows.push_back(static_cast<size_t>(index.row()));
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  QList<QUrl> urls;
+  for (const std::string& path : m_dragPaths(rows)) {
+    if (const auto posixPath = platform::ToPosixPath(path)) {
+      urls.append(QUrl::fromLocalFile(QString::fromStdString(*posixPath)));
+    }
+  }
+  if (urls.isEmpty()) {
+    return nullptr;
+  }
+  auto* data = new QMimeData;
+  data->setUrls(urls);
+  return data;
 }
 
 QVariant CPreviewListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -133,6 +211,11 @@ void CPreviewListModel::AboutToClear(const CPreviewList&) {
 
 void CPreviewListModel::Cleared(const CPreviewList&) {
   endResetModel();
+}
+
+void CPreviewListModel::RowsChanged(const CPreviewList&, size_t first, size_t last) {
+  emit dataChanged(index(static_cast<int>(first), 0),
+                   index(static_cast<int>(last), kPreviewColumnCount - 1));
 }
 
 template <typename NewRow>

@@ -33,6 +33,25 @@ void CPathsPage::SetCopyMode(int32_t copyMode) {
   m_editor.prompt->setText(Qs(PathsPrompt(copyMode)));
 }
 
+void CPathsPage::RememberPaths(const std::vector<std::string>& paths) {
+  if (paths.empty()) {
+    return;
+  }
+  std::vector<SDisplayEntry> entries = m_editor.model->Entries();
+  const std::string caret = RememberPathEntries(entries, paths);
+  m_editor.Show(std::move(entries));
+  const std::vector<SDisplayEntry>& shown = m_editor.model->Entries();
+  for (size_t row = 0; row < shown.size(); ++row) {
+    if (shown[row].text == caret) {
+      const QModelIndex index = m_editor.model->index(static_cast<int>(row), 0);
+      m_editor.view->setCurrentIndex(index);
+      m_editor.view->scrollTo(index);
+      break;
+    }
+  }
+  NoteEdited();
+}
+
 void CPathsPage::Show(const CSettingsState& settings) {
   ShowLoaded(LoadPathEntries(settings.excludedPaths));
 }

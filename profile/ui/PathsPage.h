@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "profile/ui/EntryListPage.h"
 
@@ -15,6 +17,9 @@ class CPathsPage : public CEntryListPage {
 
   void Read(CSettingsState& settings) const override;
   void SetCopyMode(int32_t copyMode);
+  // Enters paths to exclude as checked entries (Exclude and Remember of the preview list);
+  // the last becomes the list's current entry.
+  void RememberPaths(const std::vector<std::string>& paths);
 
  protected:
   void Show(const CSettingsState& settings) override;

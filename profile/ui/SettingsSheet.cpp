@@ -109,6 +109,10 @@ void CSettingsSheet::SetFolderTexts(const std::string& source, const std::string
   m_folders->SetFolderTexts(source, destination);
 }
 
+void CSettingsSheet::RememberExcludedPaths(const std::vector<std::string>& paths) {
+  m_paths->RememberPaths(paths);
+}
+
 int32_t CSettingsSheet::CopyMode() const {
   return m_folders->CopyMode();
 }

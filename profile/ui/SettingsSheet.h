@@ -55,6 +55,9 @@ class CSettingsSheet : public QTabWidget, public CSettingsPages {
   bool LeaveCurrentPage();
 
   int32_t CopyMode() const;
+  // Enters paths on the Paths page as checked exclusions (the preview list's Exclude and
+  // Remember).
+  void RememberExcludedPaths(const std::vector<std::string>& paths);
   // Puts the folder texts as the checks before a run corrected them into the Folders page.
   void SetFolderTexts(const std::string& source, const std::string& destination);
   // The font of the fields and lists that show paths, names and patterns.

@@ -255,6 +255,26 @@ TEST_F(MainCommands, CopyWithoutAPreviewAsksFirstAndGathersTheList) {
   EXPECT_EQ(m_view.results.size(), 1u);
 }
 
+TEST_F(MainCommands, TheListsFoldersAreThoseOfTheRunThatMadeIt) {
+  BuildTree(Src(), {{"a.txt", "a"}});
+  BuildTree(m_sandbox.CRoot() + "/other", {{"b.txt", "b"}});
+  m_commands.Preview();
+  ASSERT_TRUE(RunToIdle());
+  m_commands.Copy();
+  ASSERT_TRUE(RunToIdle());
+  EXPECT_EQ(m_commands.SourcePath(), "C:\\src\\");
+  // A copy of other folders, gathered without a preview: the list's commands must work in
+  // the folders its rows came from, not in the last preview's.
+  m_pages.Settings().sourcePath = "C:\\other";
+  m_pages.Settings().destinationPath = "D:\\other";
+  m_commands.Copy();
+  ASSERT_TRUE(RunToIdle());
+  ASSERT_EQ(m_commands.List().Count(), 1u);
+  EXPECT_EQ(m_commands.List().Row(0).Folder(), "C:\\other");
+  EXPECT_EQ(m_commands.SourcePath(), "C:\\other\\");
+  EXPECT_EQ(m_commands.DestinationPath(), "D:\\other\\");
+}
+
 TEST_F(MainCommands, AStoppedGatheringCopiesNothingAndReportsNothing) {
   BuildTree(Src(), {{"a.txt", "a"}});
   m_commands.Copy();

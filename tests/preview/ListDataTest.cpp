@@ -196,16 +196,17 @@ TEST_F(ListOrder, ActionsCopyCreateDelete) {
   EXPECT_LT(Compare(kColAction, remove, copy, true), 0);
 }
 
-TEST_F(ListOrder, AFolderRowFirstIsEqualUnlessByFolder) {
-  const auto create = Row("C:\\a", "a", kActionCreate, 0, kToday);
+TEST_F(ListOrder, AFolderRowSortsByItsOwnEmptyValuesEitherWayRound) {
+  const auto create = Row("C:\\a", "a", kActionCreate, 0, CDateTime());
   const auto copy = Row("C:\\z", "z", kActionCopy, 9, CDateTime::FromParts(2020, 1, 1));
-  for (const int column : {kColName, kColDate, kColSize, kColType, kColAttributes, kColAction}) {
+  for (const int column : {kColName, kColFolder, kColDate, kColSize, kColAttributes}) {
     SCOPED_TRACE(column);
-    EXPECT_EQ(Compare(column, create, copy), 0);
-    EXPECT_EQ(Compare(column, create, copy, true), 0);
+    EXPECT_LT(Compare(column, create, copy), 0);
+    EXPECT_GT(Compare(column, copy, create), 0);
+    EXPECT_GT(Compare(column, create, copy, true), 0);
   }
-  EXPECT_LT(Compare(kColFolder, create, copy), 0);
-  EXPECT_GT(Compare(kColFolder, create, copy, true), 0);
+  EXPECT_GT(Compare(kColAction, create, copy), 0);
+  EXPECT_LT(Compare(kColAction, copy, create), 0);
 }
 
 }  // namespace

@@ -135,6 +135,29 @@ TEST_F(MoveMatching, RenamedFilesMatchOnlyWhenRenamesAreIncluded) {
   EXPECT_TRUE(m_detect->AnyRenamed());
 }
 
+TEST_F(MoveMatching, CandidatesAreTriedInNameOrderWhateverTheirTime) {
+  const platform::FileTime hourLater = kMarch + 3600 * kSecond;
+  Add(Row("C:\\src\\b", "new.dat", kActionCopy, 100, kMarch));
+  Add(Row("D:\\dst\\a", "b old.dat", kActionDelete, 100, kMarch));
+  Add(Row("D:\\dst\\a", "A old.dat", kActionDelete, 100, hourLater));
+  ASSERT_TRUE(Detect(true));
+  ASSERT_EQ(m_detect->Moves().size(), 1u);
+  EXPECT_EQ(m_detect->Moves()[0].oldName, "A old.dat");
+}
+
+TEST_F(MoveMatching, NamesMatchWithoutRegardToCaseAndUnfitCandidatesAreSkipped) {
+  Add(Row("D:\\dst\\a", "X.DAT", kActionDelete, 100, kMarch + 10 * kSecond));
+  Add(Row("D:\\dst\\c", "x.dat", kActionDelete, 100, kMarch + kSecond));
+  Add(Row("D:\\dst\\d", "y.dat", kActionDelete, 100, kMarch));
+  Add(Row("C:\\src\\b", "x.Dat", kActionCopy, 100, kMarch));
+  Add(Row("C:\\src\\e", "x.dat", kActionCopy, 100, kMarch));
+  ASSERT_TRUE(Detect(false));
+  ASSERT_EQ(m_detect->Moves().size(), 1u);
+  EXPECT_EQ(m_detect->Moves()[0].oldFolder, "D:\\dst\\c");
+  EXPECT_EQ(m_detect->Moves()[0].copyIndex, 3u);
+  EXPECT_TRUE(m_detect->AnyRenamed());  // x.dat became x.Dat
+}
+
 // A real preview finds the move, and carrying it out changes the destination and the list.
 class CarryingOutMoves : public ::testing::Test {
  protected:

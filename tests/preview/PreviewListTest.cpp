@@ -5,7 +5,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,7 @@
 
 namespace {
 
+using platform::CDateTime;
 using testing::ElementsAre;
 
 class PreviewList : public ::testing::Test {
@@ -179,6 +183,56 @@ TEST_F(PreviewList, SortTellsWhereEveryRowWent) {
   // a b c from b c a: b went to 1, c to 2, a to 0; then reversed.
   EXPECT_THAT(listener.log, ElementsAre("reorder", "moved 1 2 0", "reorder", "moved 2 1 0"));
   m_list.RemoveListener(&listener);
+}
+
+// The list sorts through keys made once per row; the order must be exactly the rows' own.
+TEST_F(PreviewList, SortsEveryColumnAsTheRowOrderDoes) {
+  std::mt19937 random(11);
+  std::vector<std::shared_ptr<const std::string>> folders;
+  for (const char* folder : {"C:\\a", "C:\\A", "C:\\b 10", "C:\\b 9", "C:\\", "D:\\x"}) {
+    folders.push_back(std::make_shared<const std::string>(folder));
+  }
+  // The same text under two pointers must rank alike.
+  folders.push_back(std::make_shared<const std::string>("C:\\b 9"));
+  // Names pieced together from what the name order treats specially (numbers, separators,
+  // signs, blanks, parentheses, case, letters beyond ASCII, long runs), so that most names
+  // differ and many differ only late or only by length.
+  const char* pieces[] = {"x",  "X",     "IMG_", "10", "9",
+                          "09", "1,000", " ",    "-2", "(1)",
+                          "é",  ".jpg",  ".JPG", "0",  "123456789012345678901234"};
+  const char* types[] = {"Text", "text", "Image", ""};
+  std::vector<std::shared_ptr<CFilesListCtrlData>> rows;
+  for (int i = 0; i < 600; ++i) {
+    auto row = std::make_shared<CFilesListCtrlData>();
+    for (int count = static_cast<int>(random() % 5); count > 0; --count) {
+      row->name += pieces[random() % std::size(pieces)];
+    }
+    row->folder = folders[random() % folders.size()];
+    row->type = std::make_shared<const std::string>(types[random() % 4]);
+    row->size = random() % 4;
+    row->modified = CDateTime::FromLinearDays(static_cast<double>(random() % 5) / 2);
+    row->attributeBits = static_cast<uint8_t>(random() % 16);
+    row->action = static_cast<int32_t>(random() % 3);
+    rows.push_back(row);
+    m_list.Add(row);
+  }
+  for (int column = 0; column < kPreviewColumnCount; ++column) {
+    for (const bool descending : {false, true}) {
+      SCOPED_TRACE(testing::Message() << column << (descending ? " down" : " up"));
+      CFilesListCtrlOrder order;
+      order.SetSort(column, descending);
+      // From the order the rows came in, as the list sorts them.
+      std::vector<std::shared_ptr<CFilesListCtrlData>> expected = rows;
+      std::stable_sort(expected.begin(), expected.end(),
+                       [&](const auto& a, const auto& b) { return order.CompareRows(*a, *b) < 0; });
+      m_list.Clear();
+      m_list.Append(rows);
+      m_list.Sort(column, descending);
+      for (size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_EQ(&m_list.Row(i), expected[i].get()) << i;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -227,4 +227,16 @@ TEST(ListSort, EntriesThatSortAlikeKeepTheirOrderAndNoOrderKeepsTheList) {
   EXPECT_EQ(entries[1].check, kUnchecked);
 }
 
+TEST(PathListRemember, ChecksAnEntryThatIsThereAndAddsTheRest) {
+  std::vector<SDisplayEntry> entries = {{kUnchecked, " C:\\a\\x.txt"}, {kChecked, " C:\\b"}};
+  EXPECT_EQ(RememberPathEntries(entries, {"C:\\a\\x.txt", "C:\\a\\X.TXT", "C:\\c\\y.txt"}),
+            " C:\\c\\y.txt");
+  EXPECT_EQ(entries, (std::vector<SDisplayEntry>{{kChecked, " C:\\a\\x.txt"},
+                                                 {kChecked, " C:\\b"},
+                                                 {kChecked, " C:\\a\\X.TXT"},
+                                                 {kChecked, " C:\\c\\y.txt"}}));
+  EXPECT_EQ(RememberPathEntries(entries, {}), "");
+  EXPECT_EQ(entries.size(), 4u);
+}
+
 }  // namespace

@@ -260,4 +260,52 @@ TEST(StringOrders, AreStrictWeakOrdersOnAMixedSample) {
   }
 }
 
+// A prefix may only settle what the whole comparison settles the same way; texts built from
+// the characters that matter (digits, separators, signs, blanks, parentheses, case, letters
+// beyond ASCII) try every rule the prefix shortcuts.
+TEST(AlphaNumericOrder, PrefixesNeverContradictTheComparison) {
+  const std::vector<std::string> pieces = {"a", "B", "_", ".", ",", "0",   "00", "7", "12", "1,000",
+                                           "9", " ", "-", "(", ")", "(3)", "é",  "É", "x"};
+  std::mt19937 random(5);
+  std::vector<std::string> texts;
+  for (int n = 0; n < 1500; ++n) {
+    std::string text;
+    const int count = static_cast<int>(random() % 6);
+    for (int i = 0; i < count; ++i) {
+      text += pieces[random() % pieces.size()];
+    }
+    texts.push_back(text);
+  }
+  texts.push_back(std::string(30, 'a'));
+  texts.push_back(std::string(30, 'a') + "b");
+  texts.push_back("n" + std::string(25, '9'));
+  texts.push_back("n" + std::string(26, '9'));
+  for (const CStringANOrder& order : {CStringANOrder(), CStringANOrder(',', '.')}) {
+    std::vector<CStringOrder::SPrefix> prefixes;
+    for (const std::string& text : texts) {
+      prefixes.push_back(order.Prefix(text));
+    }
+    int settled = 0;
+    for (size_t a = 0; a < texts.size(); ++a) {
+      for (size_t b = 0; b < texts.size(); ++b) {
+        const int byPrefix = CStringOrder::ComparePrefixes(prefixes[a], prefixes[b]);
+        if (byPrefix != 0) {
+          ++settled;
+          ASSERT_EQ(byPrefix < 0 ? -1 : 1, order.Compare3(texts[a], texts[b]))
+              << "\"" << texts[a] << "\" against \"" << texts[b] << "\"";
+        }
+      }
+    }
+    EXPECT_GT(settled, static_cast<int>(texts.size() * texts.size() / 3));
+  }
+  // Names as cameras number them are settled by their prefixes alone.
+  const CStringANOrder order;
+  EXPECT_LT(CStringOrder::ComparePrefixes(order.Prefix("IMG_9.JPG"), order.Prefix("img_10.jpg")),
+            0);
+  EXPECT_GT(CStringOrder::ComparePrefixes(order.Prefix("IMG_1,000.JPG"), order.Prefix("IMG_999")),
+            0);
+  // The other orders offer no prefix.
+  EXPECT_EQ(CStringSANOrder().Prefix("abc").length, 0);
+}
+
 }  // namespace

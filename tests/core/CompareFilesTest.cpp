@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Brevant developers
-#include "copy/CompareFiles.h"
+#include "core/CompareFiles.h"
 
 #include <gtest/gtest.h>
 
