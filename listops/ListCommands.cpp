@@ -91,11 +91,11 @@ std::optional<std::string> CopyToTemporary(const std::string& from, const std::s
       break;
     }
   }
-  const auto times = source.Times();
-  if (!failed && times) {
-    failed = target.SetTimes(&times->lastAccess, &times->lastWrite) != platform::EError::kNone;
+  const platform::SFileTimes& times = source.Info().times;
+  if (!failed) {
+    failed = target.SetTimes(&times.lastAccess, &times.lastWrite) != platform::EError::kNone;
   }
-  failed = failed || !times || target.Flush() != platform::EError::kNone;
+  failed = failed || target.Flush() != platform::EError::kNone;
   target.Close();
   if (failed) {
     platform::DeleteFile(temporary);
