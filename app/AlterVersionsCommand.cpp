@@ -6,6 +6,7 @@
 
 #include "copy/FileVersions.h"
 #include "core/AppText.h"
+#include "core/BusySpell.h"
 #include "core/FormatItem.h"
 #include "core/Prompter.h"
 #include "core/Reporter.h"
@@ -24,26 +25,6 @@ constexpr const char* kQuestion =
 std::string FieldText(const std::string& checked) {
   return checked.size() > 3 ? checked.substr(0, checked.size() - 1) : checked;
 }
-
-// Tells the window that the walk goes on for as long as it lives.
-class CBusySpell {
- public:
-  explicit CBusySpell(const std::function<void(bool)>& busy) : m_busy(busy) {
-    if (m_busy) {
-      m_busy(true);
-    }
-  }
-  ~CBusySpell() {
-    if (m_busy) {
-      m_busy(false);
-    }
-  }
-  CBusySpell(const CBusySpell&) = delete;
-  CBusySpell& operator=(const CBusySpell&) = delete;
-
- private:
-  const std::function<void(bool)>& m_busy;
-};
 
 }  // namespace
 

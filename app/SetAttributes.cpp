@@ -5,6 +5,7 @@
 #include <new>
 
 #include "core/AppText.h"
+#include "core/BusySpell.h"
 #include "core/FormatItem.h"
 #include "core/Options.h"
 #include "core/Prompter.h"
@@ -49,26 +50,6 @@ SFilterOptions FilterOptions(const SProgramOptions& options) {
   filterOptions.includeRenames = false;
   return filterOptions;
 }
-
-// Tells the window that the run goes on for as long as it lives.
-class CBusySpell {
- public:
-  explicit CBusySpell(const std::function<void(bool)>& busy) : m_busy(busy) {
-    if (m_busy) {
-      m_busy(true);
-    }
-  }
-  ~CBusySpell() {
-    if (m_busy) {
-      m_busy(false);
-    }
-  }
-  CBusySpell(const CBusySpell&) = delete;
-  CBusySpell& operator=(const CBusySpell&) = delete;
-
- private:
-  const std::function<void(bool)>& m_busy;
-};
 
 }  // namespace
 

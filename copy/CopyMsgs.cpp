@@ -3,8 +3,6 @@
 #include "copy/CopyMsgs.h"
 
 #include "core/FormatItem.h"
-#include "core/Prompter.h"
-#include "platform/File.h"
 #include "platform/TextUtil.h"
 
 namespace {
@@ -104,25 +102,6 @@ std::string FormatResultsExport(const SMessageNode& tree, const std::string& fil
   out += "\r\n";
   WriteNode(tree, 0, out);
   return out;
-}
-
-bool WriteResultsExport(const std::string& path, const std::string& text, CPrompter& prompter) {
-  platform::CFile file;
-  if (file.Open(path, platform::EAccess::kWrite, platform::EShare::kNoSharing,
-                platform::ECreate::kCreateAlways) != platform::EError::kNone) {
-    prompter.Show("Could not open the export file.", EIcon::kStop);
-    return false;
-  }
-  size_t done = 0;
-  const bool written =
-      file.Write(text.data(), text.size(), done) == platform::EError::kNone && done == text.size();
-  file.Close();
-  if (!written) {
-    prompter.Show("Could not write to the export file.", EIcon::kStop);
-    return false;
-  }
-  prompter.Show("Finished writing the export file.", EIcon::kInformation);
-  return true;
 }
 
 bool CScriptedErrorWindow::Ask(const std::string& error, const std::string& reason,

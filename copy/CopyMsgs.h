@@ -8,7 +8,6 @@
 #include <vector>
 
 class CFormatItem;
-class CPrompter;
 
 // Kinds of copy messages.
 enum ECopyMsgKind : int32_t {
@@ -65,9 +64,6 @@ SMessageNode BuildMessageTree(const CCopyMsgs& messages, bool listComplete,
 // deeper by two hyphens. `filesText` is left out when empty (a folder-tree copy).
 std::string FormatResultsExport(const SMessageNode& tree, const std::string& filesText,
                                 const std::string& foldersText, const std::string& elapsedText);
-// Writes the export to `path` (replacing what is there) and says how it went: "Finished
-// writing the export file." or why not. True when the whole text was written.
-bool WriteResultsExport(const std::string& path, const std::string& text, CPrompter& prompter);
 
 // The window that asks, while copying, whether to go on after an error. Shown from the
 // worker thread; the copy waits for the answer.

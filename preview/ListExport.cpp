@@ -6,7 +6,7 @@
 #include <array>
 
 #include "core/Prompter.h"
-#include "platform/File.h"
+#include "core/TextFile.h"
 #include "platform/TextUtil.h"
 #include "preview/ListData.h"
 #include "preview/PreviewList.h"
@@ -136,20 +136,8 @@ bool ExportPreviewList(const CPreviewList& list, const std::string& path,
   }
   const std::string text =
       FormatPreviewList(list, ExportFormFor(path), profileName, summary, std::time(nullptr));
-  platform::CFile file;
-  if (file.Open(path, platform::EAccess::kWrite, platform::EShare::kNoSharing,
-                platform::ECreate::kCreateAlways) != platform::EError::kNone) {
-    prompter.Show("Could not open the preview-list file.", EIcon::kStop);
-    return false;
-  }
-  size_t done = 0;
-  if (file.Write(text.data(), text.size(), done) != platform::EError::kNone ||
-      done != text.size()) {
-    file.Close();
-    prompter.Show("Could not write the preview-list file.", EIcon::kStop);
-    return false;
-  }
-  file.Close();
-  prompter.Show("Finished writing the preview-list file.", EIcon::kInformation);
-  return true;
+  return WriteTextFile(
+      path, text, prompter,
+      {"Could not open the preview-list file.", "Could not write the preview-list file.",
+       "Finished writing the preview-list file."});
 }

@@ -5,8 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/Prompter.h"
-#include "platform/File.h"
+#include "core/TextFile.h"
 #include "platform/TextUtil.h"
 #include "profile/PageTexts.h"
 
@@ -206,20 +205,8 @@ std::string SettingsExportText(const SShownSettings& shown) {
 }
 
 bool WriteSettingsExport(const std::string& path, const std::string& text, CPrompter& prompter) {
-  platform::CFile file;
-  if (file.Open(path, platform::EAccess::kWrite, platform::EShare::kNoSharing,
-                platform::ECreate::kCreateAlways) != platform::EError::kNone) {
-    prompter.Show("Could not open the current-settings file.", EIcon::kStop);
-    return false;
-  }
-  size_t done = 0;
-  const bool written =
-      file.Write(text.data(), text.size(), done) == platform::EError::kNone && done == text.size();
-  file.Close();
-  if (!written) {
-    prompter.Show("Could not write the current-settings file.", EIcon::kStop);
-    return false;
-  }
-  prompter.Show("Finished writing the current-settings file.", EIcon::kInformation);
-  return true;
+  return WriteTextFile(
+      path, text, prompter,
+      {"Could not open the current-settings file.", "Could not write the current-settings file.",
+       "Finished writing the current-settings file."});
 }

@@ -59,11 +59,7 @@ CChooseTopicDlg::CChooseTopicDlg(const CProgramNotes& notes, int current, CPromp
   m_found->setObjectName(QStringLiteral("topicsFound"));
   m_found->setAccessibleName(QStringLiteral("Topics found"));
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &CChooseTopicDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = MakeOkCancel(this);
   connect(find, &QPushButton::clicked, this, &CChooseTopicDlg::Find);
   connect(m_list, &QTableView::doubleClicked, this, &CChooseTopicDlg::accept);
 

@@ -2,8 +2,6 @@
 // Copyright (C) 2026 Brevant developers
 #include "app/ui/DebugMessagesDlg.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QListView>
 #include <QPushButton>
@@ -12,10 +10,10 @@
 
 #include "app/DebugExport.h"
 #include "core/Prompter.h"
+#include "core/TextFile.h"
+#include "core/ui/ExportDialog.h"
 #include "core/ui/Widgets.h"
 #include "platform/DebugMessages.h"
-#include "platform/DriveMap.h"
-#include "platform/TextUtil.h"
 
 CDebugMessagesDlg::CDebugMessagesDlg(const std::string& desktopFolder, CPrompter& prompter,
                                      QWidget* parent)
@@ -60,7 +58,7 @@ void CDebugMessagesDlg::Clear() {
 }
 
 void CDebugMessagesDlg::Export() {
-  const std::string path = AskExportPath();
+  const std::string path = AskExportPath(this, m_desktopFolder, m_prompter);
   if (path.empty()) {
     return;
   }
@@ -69,38 +67,4 @@ void CDebugMessagesDlg::Export() {
     lines.push_back(line.toStdString());
   }
   WriteExportFile(path, DebugExportText(lines), m_prompter);
-}
-
-std::string CDebugMessagesDlg::AskExportPath() {
-  QFileDialog dialog(this);
-  dialog.setObjectName(QStringLiteral("exportFile"));
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  // A file that exists is asked about through the program's own question.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter(QStringLiteral("Text Files (*.txt)"));
-  dialog.setDefaultSuffix(QStringLiteral("txt"));
-  if (const auto desktop = platform::ToPosixPath(m_desktopFolder);
-      !m_desktopFolder.empty() && desktop) {
-    dialog.setDirectory(QString::fromStdString(*desktop));
-  }
-  while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-    const QString chosen = dialog.selectedFiles().constFirst();
-    const std::optional<std::string> path = platform::ToWindowsPath(chosen.toStdString());
-    if (!path) {
-      return chosen.toStdString();  // outside every drive: opening it fails and says so
-    }
-    if (!QFileInfo::exists(chosen)) {
-      return *path;
-    }
-    const std::string question =
-        platform::Format("%s already exists.\nDo you want to replace it?",
-                         QFileInfo(chosen).fileName().toStdString().c_str());
-    if (m_prompter.Ask(SPrompt{question, "Save As", EButtons::kYesNo, EIcon::kExclamation,
-                               EAnswer::kNo}) == EAnswer::kYes) {
-      return *path;
-    }
-  }
-  return {};
 }

@@ -22,8 +22,6 @@ class CDebugMessagesDlg : public QDialog {
  private:
   void Clear();
   void Export();
-  // The file to write, asked for with a save window; empty when the user cancelled.
-  std::string AskExportPath();
 
   std::string m_desktopFolder;
   CPrompter& m_prompter;

@@ -3,8 +3,6 @@
 #include "copy/ui/CopyResultsDlg.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,9 +14,9 @@
 
 #include "copy/ui/MessageTreeModel.h"
 #include "core/Prompter.h"
+#include "core/TextFile.h"
+#include "core/ui/ExportDialog.h"
 #include "core/ui/Widgets.h"
-#include "platform/DriveMap.h"
-#include "platform/TextUtil.h"
 
 namespace {
 
@@ -141,43 +139,9 @@ void CCopyResultsDlg::ExpandOrCollapse() {
   m_withDetails->setEnabled(!m_expanded);
 }
 
-std::string CCopyResultsDlg::AskExportPath() {
-  QFileDialog dialog(this);
-  dialog.setObjectName(QStringLiteral("exportFile"));
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
-  // A file that exists is asked about below, through the program's own question.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter(QStringLiteral("Text Files (*.txt)"));
-  dialog.setDefaultSuffix(QStringLiteral("txt"));
-  if (const auto desktop = platform::ToPosixPath(m_desktopFolder);
-      !m_desktopFolder.empty() && desktop) {
-    dialog.setDirectory(QString::fromStdString(*desktop));
-  }
-  while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-    const QString chosen = dialog.selectedFiles().constFirst();
-    const std::optional<std::string> path = platform::ToWindowsPath(chosen.toStdString());
-    if (!path) {
-      return chosen.toStdString();  // outside every drive: opening it fails and says so
-    }
-    if (!QFileInfo::exists(chosen)) {
-      return *path;
-    }
-    const std::string question =
-        platform::Format("%s already exists.\nDo you want to replace it?",
-                         QFileInfo(chosen).fileName().toStdString().c_str());
-    if (m_prompter.Ask(SPrompt{question, "Save As", EButtons::kYesNo, EIcon::kExclamation,
-                               EAnswer::kNo}) == EAnswer::kYes) {
-      return *path;
-    }
-  }
-  return {};
-}
-
 void CCopyResultsDlg::Export() {
-  const std::string path = AskExportPath();
+  const std::string path = AskExportPath(this, m_desktopFolder, m_prompter);
   if (!path.empty()) {
-    WriteResultsExport(path, m_exportText, m_prompter);
+    WriteExportFile(path, m_exportText, m_prompter);
   }
 }

@@ -41,8 +41,6 @@ class CCopyResultsDlg : public QDialog {
  private:
   void ExpandOrCollapse();
   void Export();
-  // The file to export to, from a Save window; empty when the user cancelled.
-  std::string AskExportPath();
 
   CPrompter& m_prompter;
   std::string m_exportText;

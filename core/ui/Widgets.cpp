@@ -4,6 +4,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -61,4 +63,26 @@ void SetUpRowList(QTableView* view) {
   view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
   view->horizontalHeader()->setHighlightSections(false);
   view->horizontalHeader()->setSectionsClickable(true);
+}
+
+QTableView* MakeTextList(QAbstractItemModel* model, const char* objectName, QWidget* parent) {
+  auto* view = new QTableView(parent);
+  view->setObjectName(QString::fromLatin1(objectName));
+  view->setModel(model);
+  SetUpRowList(view);
+  view->horizontalHeader()->hide();
+  view->horizontalHeader()->setStretchLastSection(true);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setTabKeyNavigation(false);
+  return view;
+}
+
+QDialogButtonBox* MakeOkCancel(QDialog* dialog) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+  // accept() and reject() are virtual: a dialog's own versions run.
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
 }

@@ -4,8 +4,11 @@
 
 #include <QString>
 
+class QAbstractItemModel;
 class QAbstractItemView;
 class QComboBox;
+class QDialog;
+class QDialogButtonBox;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -32,3 +35,11 @@ QString AccessibleText(const QString& caption);
 // A list of rows: whole rows selected, several at a time, fixed row heights (no row is
 // measured that is not drawn), no grid, texts that do not wrap.
 void SetUpRowList(QTableView* view);
+
+// A read-only list of texts over `model`: rows as above, no header, the last column as wide
+// as the view, and Tab moving on to the next control.
+QTableView* MakeTextList(QAbstractItemModel* model, const char* objectName, QWidget* parent);
+
+// The OK and Cancel buttons of a dialog, named "okButton" and "cancelButton" and wired to
+// the dialog's accept() and reject().
+QDialogButtonBox* MakeOkCancel(QDialog* dialog);

@@ -45,11 +45,7 @@ CCompareSetupDlg::CCompareSetupDlg(CPrompter& prompter, CLaunchPool& launches, Q
   suggest->setAutoDefault(false);
   connect(browse, &QPushButton::clicked, this, &CCompareSetupDlg::Browse);
   connect(suggest, &QPushButton::clicked, this, &CCompareSetupDlg::Suggest);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &CCompareSetupDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = MakeOkCancel(this);
   auto* pathRow = new QHBoxLayout;
   pathRow->addWidget(m_path, 1);
   pathRow->addWidget(browse);

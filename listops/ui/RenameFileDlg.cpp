@@ -37,11 +37,7 @@ CRenameFileDlg::CRenameFileDlg(const std::string& folder, const std::string& nam
   m_fixed->setObjectName(QStringLiteral("fixedFont"));
   (fixedFont ? m_fixed : m_proportional)->setChecked(true);
   connect(m_fixed, &QRadioButton::toggled, this, &CRenameFileDlg::ShowFont);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &CRenameFileDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = MakeOkCancel(this);
   auto* fonts = new QHBoxLayout;
   fonts->addWidget(fontLabel);
   fonts->addWidget(m_proportional);

@@ -47,14 +47,7 @@ CAddSetDlg::CAddSetDlg(SEditorContext& context, const std::string& folder, EEntr
   m_clearList = MakeCheckBox("&Clear list.", "clearList", this);
 
   m_model = new QStringListModel(this);
-  m_view = new QTableView(this);
-  m_view->setObjectName(QStringLiteral("setList"));
-  m_view->setModel(m_model);
-  SetUpRowList(m_view);
-  m_view->horizontalHeader()->hide();
-  m_view->horizontalHeader()->setStretchLastSection(true);
-  m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_view->setTabKeyNavigation(false);
+  m_view = MakeTextList(m_model, "setList", this);
   m_view->setTextElideMode(Qt::ElideMiddle);
   auto* listLabel = new QLabel(QStringLiteral("Su&bfolders:"), this);
   SetLabelFor(listLabel, m_view);
@@ -82,11 +75,7 @@ CAddSetDlg::CAddSetDlg(SEditorContext& context, const std::string& folder, EEntr
   tags->addWidget(exclude);
   tags->addStretch();
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &CAddSetDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = MakeOkCancel(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(folderRow);

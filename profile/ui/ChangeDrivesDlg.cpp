@@ -83,11 +83,7 @@ CChangeDrivesDlg::CChangeDrivesDlg(char source, char destination, const std::str
   grid->addWidget(available, 2, 1, 1, 2);
   grid->setColumnStretch(2, 1);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &CChangeDrivesDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = MakeOkCancel(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);

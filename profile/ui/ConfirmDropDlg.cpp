@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/ui/Widgets.h"
 #include "profile/EntryDrops.h"
 #include "profile/ui/SettingsPage.h"
 
@@ -48,11 +49,7 @@ CConfirmDropDlg::CConfirmDropDlg(EListKind kind, size_t count, EEntryTag preset,
   tags->addWidget(exclude);
   tags->addStretch();
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = MakeOkCancel(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(question);

@@ -92,14 +92,8 @@ Qt::ItemFlags CEntryListModel::flags(const QModelIndex& index) const {
 
 QTableView* MakeEntryListView(CEntryListModel* model, const QString& accessibleName,
                               const char* objectName, QWidget* parent) {
-  auto* view = new QTableView(parent);
-  view->setObjectName(QString::fromLatin1(objectName));
-  view->setModel(model);
-  SetUpRowList(view);
-  view->horizontalHeader()->hide();
-  view->horizontalHeader()->setStretchLastSection(true);
+  QTableView* view = MakeTextList(model, objectName, parent);
   view->setTextElideMode(Qt::ElideMiddle);  // long paths keep their start and their end
-  view->setTabKeyNavigation(false);
   view->setAccessibleName(accessibleName);
   return view;
 }

@@ -60,14 +60,7 @@ CFindFoldersDlg::CFindFoldersDlg(SEditorContext& context, QWidget* parent)
   m_status->setMinimumWidth(1);
 
   m_model = new QStringListModel(this);
-  m_view = new QTableView(this);
-  m_view->setObjectName(QStringLiteral("foundFolders"));
-  m_view->setModel(m_model);
-  SetUpRowList(m_view);
-  m_view->horizontalHeader()->hide();
-  m_view->horizontalHeader()->setStretchLastSection(true);
-  m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_view->setTabKeyNavigation(false);
+  m_view = MakeTextList(m_model, "foundFolders", this);
   m_view->setTextElideMode(Qt::ElideMiddle);
   auto* foundLabel = new QLabel(QStringLiteral("&Folders found:"), this);
   SetLabelFor(foundLabel, m_view);
@@ -81,12 +74,8 @@ CFindFoldersDlg::CFindFoldersDlg(SEditorContext& context, QWidget* parent)
   form->addWidget(m_allowTypos, 2, 1);
   form->setColumnStretch(1, 1);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+  QDialogButtonBox* buttons = MakeOkCancel(this);
   buttons->button(QDialogButtonBox::Ok)->setAutoDefault(false);
-  connect(buttons, &QDialogButtonBox::accepted, this, &CFindFoldersDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CFindFoldersDlg::reject);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);

@@ -46,14 +46,7 @@ CSelectFolderDlg::CSelectFolderDlg(SEditorContext& context, QWidget* parent)
   setWindowTitle(QStringLiteral("Select a Folder Path"));
 
   m_model = new QStringListModel(this);
-  m_view = new QTableView(this);
-  m_view->setObjectName(QStringLiteral("savedFolders"));
-  m_view->setModel(m_model);
-  SetUpRowList(m_view);
-  m_view->horizontalHeader()->hide();
-  m_view->horizontalHeader()->setStretchLastSection(true);
-  m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_view->setTabKeyNavigation(false);
+  m_view = MakeTextList(m_model, "savedFolders", this);
   auto* listLabel = new QLabel(QStringLiteral("Sa&ved folders:"), this);
   SetLabelFor(listLabel, m_view);
 

@@ -29,11 +29,7 @@ CProfileNameDlg::CProfileNameDlg(EPurpose purpose, const SProfileNameEntry& entr
   m_retain->setChecked(purpose == EPurpose::kRename || entry.retain);
   m_retain->setEnabled(purpose == EPurpose::kNew);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = MakeOkCancel(this);
 
   auto* form = new QFormLayout;
   form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);

@@ -64,12 +64,8 @@ CQueueSetupDlg::CQueueSetupDlg(CQueueSetup setup, const CQueueList& queues, CPro
   moves->addStretch();
   newQueue->setAutoDefault(false);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+  QDialogButtonBox* buttons = MakeOkCancel(this);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &CQueueSetupDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* nameRow = new QHBoxLayout;
   nameRow->addWidget(nameLabel);

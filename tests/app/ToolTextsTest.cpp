@@ -11,6 +11,7 @@
 
 #include "app/DebugExport.h"
 #include "app/DriveStatus.h"
+#include "core/TextFile.h"
 #include "run/FolderValidation.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"

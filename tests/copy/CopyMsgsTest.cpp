@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/FormatItem.h"
+#include "core/TextFile.h"
 #include "platform/File.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
@@ -166,7 +167,7 @@ class ResultsExport : public ::testing::Test {
 
 TEST_F(ResultsExport, ReplacesAnOlderFileAndSaysSo) {
   testing_support::WriteFile(Posix("report.txt"), std::string(500, 'x'));
-  ASSERT_TRUE(WriteResultsExport("D:\\report.txt", "line\r\n", m_prompter));
+  ASSERT_TRUE(WriteExportFile("D:\\report.txt", "line\r\n", m_prompter));
   EXPECT_EQ(testing_support::ReadFile(Posix("report.txt")), "line\r\n");
   ASSERT_EQ(m_prompter.Prompts().size(), 1u);
   EXPECT_EQ(m_prompter.Prompts()[0].text, "Finished writing the export file.");
@@ -175,12 +176,12 @@ TEST_F(ResultsExport, ReplacesAnOlderFileAndSaysSo) {
 
 TEST_F(ResultsExport, AFileThatCannotBeOpenedIsLeftAsItWas) {
   // No such folder, and a file another program holds.
-  EXPECT_FALSE(WriteResultsExport("D:\\missing\\report.txt", "text", m_prompter));
+  EXPECT_FALSE(WriteExportFile("D:\\missing\\report.txt", "text", m_prompter));
   testing_support::WriteFile(Posix("held.txt"), "kept");
   platform::CFile held;
   ASSERT_EQ(held.Open("D:\\held.txt", platform::EAccess::kReadWrite, platform::EShare::kNoSharing),
             platform::EError::kNone);
-  EXPECT_FALSE(WriteResultsExport("D:\\held.txt", "text", m_prompter));
+  EXPECT_FALSE(WriteExportFile("D:\\held.txt", "text", m_prompter));
   EXPECT_EQ(testing_support::ReadFile(Posix("held.txt")), "kept");
   EXPECT_EQ(Texts(), (std::vector<std::string>{"Could not open the export file.",
                                                "Could not open the export file."}));
@@ -195,7 +196,7 @@ TEST_F(ResultsExport, AShortWriteIsAFailure) {
   small.rlim_cur = 10;
   const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool written = WriteResultsExport("D:\\report.txt", std::string(100, 'r'), m_prompter);
+  const bool written = WriteExportFile("D:\\report.txt", std::string(100, 'r'), m_prompter);
   setrlimit(RLIMIT_FSIZE, &before);
   signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(written);

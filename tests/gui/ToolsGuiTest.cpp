@@ -18,7 +18,6 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTextCursor>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 #include <functional>
@@ -29,7 +28,6 @@
 
 #include "app/MainCommands.h"
 #include "app/ui/AboutDlg.h"
-#include "app/ui/BrevantApp.h"
 #include "app/ui/BrevantDlg.h"
 #include "app/ui/ChooseTopicDlg.h"
 #include "app/ui/DebugMessagesDlg.h"
@@ -42,13 +40,14 @@
 #include "platform/Shell.h"
 #include "preview/ui/PreviewStatisticsDlg.h"
 #include "profile/DataFile.h"
-#include "profile/DataFolders.h"
+#include "tests/support/GuiProgram.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TestSandbox.h"
 
 using gui_testing::AnswerModal;
 using gui_testing::Child;
+using gui_testing::Profile;
 using testing_support::CTestSandbox;
 
 namespace {
@@ -144,7 +143,7 @@ class ToolsGuiTest : public QObject {
 
   void theToolsMenuKeepsTheFixedOrderWithItsShortcuts() {
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       const QMenu* menu = Child<QMenu>(window, "mainMenu");
       const QStringList entries = MenuEntries(menu);
       // The commands present, in the order of the full menu, a separator between groups.
@@ -187,7 +186,7 @@ class ToolsGuiTest : public QObject {
       QTRY_VERIFY(shown->isVisible());
       QVERIFY(gui_testing::SaveScreenshot(shown, QStringLiteral("tools-menu")));
       shown->hide();
-    });
+    }));
   }
 
   void programNotesOpenAtStartUpAndTheNextStartGoesOn() {
@@ -197,7 +196,7 @@ class ToolsGuiTest : public QObject {
       store.SetInt("Start Up", "Day Tip Index", 29);  // the last of the 30 topics
     }
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg*) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg*) {
       auto notes = AnswerModal<CProgramNotesDlg>([](CProgramNotesDlg* dialog) {
         const CCloseAtEnd closer(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Program Notes"));
@@ -214,12 +213,12 @@ class ToolsGuiTest : public QObject {
         QTest::mouseClick(Child<QPushButton>(dialog, "closeButton"), Qt::LeftButton);
       });
       QTRY_VERIFY(notes->Answered());
-    });
+    }));
     QCOMPARE(platform::COptionStore().GetInt("Start Up", "Day Tip Index", -1), 30);
 
     // One past the last topic: the next start begins again at the first, whose heading is
     // centred. Unchecking the box keeps the notes closed at the following start.
-    RunProgram(prompter, [&](CBrevantDlg*) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg*) {
       auto notes = AnswerModal<CProgramNotesDlg>([](CProgramNotesDlg* dialog) {
         const CCloseAtEnd closer(dialog);
         QCOMPARE(dialog->Topic(), 0);
@@ -235,12 +234,12 @@ class ToolsGuiTest : public QObject {
         QTest::mouseClick(Child<QPushButton>(dialog, "closeButton"), Qt::LeftButton);
       });
       QTRY_VERIFY(notes->Answered());
-    });
+    }));
     platform::COptionStore store;
     QCOMPARE(store.GetInt("Start Up", "Show Day Tip", -1), 0);
     QCOMPARE(store.GetInt("Start Up", "Day Tip Index", -1), 2);
 
-    RunProgram(prompter, [&](CBrevantDlg*) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg*) {
       bool opened = false;
       auto notes = AnswerModal<CProgramNotesDlg>([&](CProgramNotesDlg* dialog) {
         const CCloseAtEnd closer(dialog);
@@ -251,13 +250,13 @@ class ToolsGuiTest : public QObject {
         QCoreApplication::processEvents();  // the start-up step's turn
       }
       QVERIFY(!opened);
-    });
+    }));
     QVERIFY(prompter.Texts().empty());
   }
 
   void f1OpensTheNoteOfTheFocusedButton() {
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       Activate(window);
       const auto titleAfterF1 = [window](QWidget* focus) {
         Activate(window);  // again, after the last notes window
@@ -282,12 +281,12 @@ class ToolsGuiTest : public QObject {
       // Anywhere else: the stored topic, the one after the last shown.
       QCOMPARE(titleAfterF1(Child<QLineEdit>(window, "sourcePath")),
                QStringLiteral("The Profiles page"));
-    });
+    }));
   }
 
   void chooseATopicSearchesAllNotesAndShowsTheText() {
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       Activate(window);
       bool chosen = false;
       auto notes = AnswerModal<CProgramNotesDlg>([&](CProgramNotesDlg* dialog) {
@@ -333,19 +332,19 @@ class ToolsGuiTest : public QObject {
       QTest::keyClick(Child<QPushButton>(window, "copyButton"), Qt::Key_P, Qt::ControlModifier);
       QVERIFY(notes->Answered());
       QVERIFY(chosen);
-    });
+    }));
     QCOMPARE(prompter.Texts(), std::vector<std::string>{"Please select a single topic."});
   }
 
   void setAttributesChangesTheMarksOfTheFilesOnDisk() {
     SProfileRecord profile = Profile("Holiday", "C:\\photos", "D:\\backup");
     profile.settings.includeHidden = 1;  // files made hidden stay selected for the next run
-    WriteDataFile({profile}, 0);
+    QVERIFY(gui_testing::WriteDataFile({profile}, 0));
     CProbingPrompter prompter;
     const std::string photos = m_sandbox->CRoot() + "/photos/";
     const std::vector<std::string> files = {photos + "a.jpg", photos + "ro.jpg",
                                             photos + "trip/b.jpg"};
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       Activate(window);
       auto tool = AnswerModal<CSetAttributesDlg>([&](CSetAttributesDlg* dialog) {
         const CCloseAtEnd closer(dialog);
@@ -403,7 +402,7 @@ class ToolsGuiTest : public QObject {
       QTest::keyClick(Child<QPushButton>(window, "previewButton"), Qt::Key_S, Qt::ControlModifier);
       QVERIFY(tool->Answered());
       QVERIFY(Child<QWidget>(window, "settingsSheet")->isEnabled());
-    });
+    }));
     QCOMPARE(prompter.Texts(),
              (std::vector<std::string>{
                  "Files Changed:\t3\nFiles Unchanged:\t0\nTotal Files:\t3",
@@ -415,9 +414,9 @@ class ToolsGuiTest : public QObject {
 
   void driveStatusMovesTheSourceToTheChosenDrive() {
     // E: is not among the drives: Preview opens Drive Status, and C: is chosen instead.
-    WriteDataFile({Profile("Holiday", "E:\\photos", "D:\\backup")}, 0);
+    QVERIFY(gui_testing::WriteDataFile({Profile("Holiday", "E:\\photos", "D:\\backup")}, 0));
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       auto status = AnswerModal<CDriveStatusDlg>([](CDriveStatusDlg* dialog) {
         const CCloseAtEnd closer(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Drive Status"));
@@ -443,7 +442,7 @@ class ToolsGuiTest : public QObject {
       QTRY_VERIFY_WITH_TIMEOUT(statistics->Answered() && !window->Commands().JobRunning(), 20000);
       QCOMPARE(Child<QLineEdit>(window, "sourcePath")->text(), QStringLiteral("C:\\photos"));
       QCOMPARE(window->PreviewList().View()->model()->rowCount(), 3);
-    });
+    }));
     QVERIFY(prompter.Texts().empty());
   }
 
@@ -505,7 +504,7 @@ class ToolsGuiTest : public QObject {
     CScriptedPrompter prompter;
     prompter.SetAnswerYes(true);
     const std::string exported = m_sandbox->Root() + "/d/debug.txt";
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       Activate(window);
       ClearDebugMessages();
       auto* focus = Child<QPushButton>(window, "previewButton");
@@ -544,7 +543,7 @@ class ToolsGuiTest : public QObject {
       });
       QTest::keyClick(focus, Qt::Key_D, Qt::ControlModifier);
       QVERIFY(shown->Answered());
-    });
+    }));
     QCOMPARE(prompter.Texts(), (std::vector<std::string>{"Finished writing the export file.",
                                                          "debug.txt already exists.\nDo you want "
                                                          "to replace it?",
@@ -568,7 +567,7 @@ class ToolsGuiTest : public QObject {
     testing_support::WriteFile(m_sandbox->Home() + "/.config/mimeapps.list",
                                "[Default Applications]\nx-scheme-handler/https=browser.desktop\n");
     CScriptedPrompter prompter;
-    RunProgram(prompter, [&](CBrevantDlg* window) {
+    QVERIFY(gui_testing::RunProgram(prompter, [&](CBrevantDlg* window) {
       Activate(window);
       QApplication::clipboard()->clear();
       auto about = AnswerModal<CAboutDlg>([](CAboutDlg* dialog) {
@@ -587,7 +586,7 @@ class ToolsGuiTest : public QObject {
       });
       QTest::keyClick(Child<QPushButton>(window, "closeButton"), Qt::Key_A, Qt::ControlModifier);
       QVERIFY(about->Answered());
-    });
+    }));
     platform::SetProcessStarter({});
     QCOMPARE(prompter.Texts(),
              std::vector<std::string>{"This e-mail address has been copied to the Clipboard."});
@@ -597,26 +596,6 @@ class ToolsGuiTest : public QObject {
   }
 
  private:
-  static SProfileRecord Profile(const std::string& name, const std::string& source,
-                                const std::string& destination) {
-    SProfileRecord record;
-    record.name = name;
-    record.settings.sourcePath = source;
-    record.settings.destinationPath = destination;
-    return record;
-  }
-
-  static void WriteDataFile(std::vector<SProfileRecord> profiles, int32_t selected) {
-    CScriptedPrompter quiet;
-    SDataFolders folders;
-    QVERIFY(ResolveDataFolders(folders, quiet));
-    SDataFileContents contents;
-    contents.profiles = std::move(profiles);
-    contents.selectedProfile = selected;
-    CDataFile file(DataFilePath(folders), quiet);
-    QVERIFY(file.Save(contents));
-  }
-
   // The main window as the window that takes the keyboard, so that its shortcuts act.
   static void Activate(CBrevantDlg* window) {
     window->activateWindow();
@@ -639,31 +618,6 @@ class ToolsGuiTest : public QObject {
     });
     QTest::mouseClick(Child<QPushButton>(dialog, "exportButton"), Qt::LeftButton);
     QVERIFY(save->Answered());
-  }
-
-  // Starts the program and runs `script` on its main window once it shows; the window is
-  // closed afterwards, also when the script stopped early.
-  void RunProgram(CPrompter& prompter, const std::function<void(CBrevantDlg*)>& script) {
-    CBrevantApp app(prompter);
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-      CBrevantDlg* window = nullptr;
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* main = qobject_cast<CBrevantDlg*>(widget); main && main->isVisible()) {
-          window = main;
-        }
-      }
-      QVERIFY(window != nullptr);
-      ran = true;
-      script(window);
-      if (window->isVisible()) {
-        window->Commands().StopJobs();
-        QTRY_VERIFY(!window->Commands().JobRunning());
-        window->done(QDialog::Rejected);
-      }
-    });
-    QCOMPARE(app.Run(), 0);
-    QVERIFY(ran);
   }
 
   std::unique_ptr<CTestSandbox> m_sandbox;
