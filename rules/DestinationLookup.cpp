@@ -112,40 +112,63 @@ std::optional<platform::SFindData> CDestinationLookup::Entry(const std::string& 
 }
 
 const CDestinationLookup::SListing& CDestinationLookup::Listing(const std::string& folder) {
-  if (folder == m_listedFolder) {
-    return m_listing;
+  if (const auto held = m_listings.find(folder); held != m_listings.end()) {
+    m_uses.splice(m_uses.begin(), m_uses, held->second.use);
+    return held->second.entries;
   }
-  m_listing.clear();
-  m_listedFolder = folder;
+  SListing listing;
   platform::CFindFile finder;
   finder.SetReadStoredFlags(false);  // names and kinds are all a lookup needs
   if (finder.FindFirst(folder + "*.*")) {
     do {
       if (!finder.IsDots()) {
-        m_listing.emplace(finder.Data().name, finder.Data());
+        listing.emplace(finder.Data().name, finder.Data());
       }
     } while (finder.FindNext());
   }
-  return m_listing;
+  ++m_foldersListed;
+  Forget(listing.size());
+  m_heldEntries += listing.size();
+  m_uses.push_front(folder);
+  SHeld& held = m_listings[folder];
+  held.entries = std::move(listing);
+  held.use = m_uses.begin();
+  return held.entries;
+}
+
+void CDestinationLookup::Forget(size_t room) {
+  // Bounded by entries, not folders: a parent stays held while its small subfolders come
+  // and go, and a huge folder does not keep many others in memory with it.
+  constexpr size_t kMostHeldEntries = 100'000;
+  while (!m_uses.empty() && m_heldEntries + room > kMostHeldEntries) {
+    const auto oldest = m_listings.find(m_uses.back());
+    m_heldEntries -= oldest->second.entries.size();
+    m_listings.erase(oldest);
+    m_uses.pop_back();
+  }
 }
 
 void CDestinationLookup::Changed(const std::string& folder, std::string_view name,
                                  std::string_view gone) {
-  if (folder != m_listedFolder) {
+  const auto held = m_listings.find(folder);
+  if (held == m_listings.end()) {
     return;  // not held: the next lookup lists it afresh
   }
+  SListing& listing = held->second.entries;
   if (!gone.empty()) {
-    const auto [begin, end] = m_listing.equal_range(gone);
+    const auto [begin, end] = listing.equal_range(gone);
     for (auto it = begin; it != end; ++it) {
       if (it->second.name == gone) {
-        m_listing.erase(it);
+        listing.erase(it);
+        --m_heldEntries;
         break;
       }
     }
   }
-  if (!name.empty() && !Holds(m_listing, name)) {
+  if (!name.empty() && !Holds(listing, name)) {
     platform::SFindData entry;
     entry.name = std::string(name);
-    m_listing.emplace(entry.name, std::move(entry));
+    listing.emplace(entry.name, std::move(entry));
+    ++m_heldEntries;
   }
 }
