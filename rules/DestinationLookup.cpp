@@ -79,7 +79,7 @@ SDestinationFolder CDestinationLookup::Resolve(const std::string& folder) {
 std::optional<platform::SFindData> CDestinationLookup::Entry(const std::string& folder,
                                                              std::string_view name) {
   std::optional<platform::SFindData> exact;
-  if (!HasWildcards(name) && folder != m_listedFolder) {
+  if (!HasWildcards(name) && !m_listings.contains(folder)) {
     // The name as asked: where no other spelling answers, a hit is the name on disk.
     platform::CFindFile finder;
     finder.SetReadStoredFlags(false);
@@ -112,45 +112,89 @@ std::optional<platform::SFindData> CDestinationLookup::Entry(const std::string& 
 }
 
 const CDestinationLookup::SListing& CDestinationLookup::Listing(const std::string& folder) {
-  if (folder == m_listedFolder) {
-    return m_listing;
+  if (const auto held = m_listings.find(folder); held != m_listings.end()) {
+    m_uses.splice(m_uses.begin(), m_uses, held->second.use);
+    return held->second.entries;
   }
-  m_listing.clear();
-  m_listedFolder = folder;
+  SListing listing;
   platform::CFindFile finder;
   finder.SetReadStoredFlags(false);  // names and kinds are all a lookup needs
   if (finder.FindFirst(folder + "*.*")) {
     do {
       if (!finder.IsDots()) {
-        m_listing.emplace(finder.Data().name, finder.Data());
+        listing.emplace(finder.Data().name, finder.Data());
       }
     } while (finder.FindNext());
   }
-  return m_listing;
+  ++m_foldersListed;
+  Forget(listing.size());
+  m_heldEntries += listing.size();
+  m_uses.push_front(folder);
+  SHeld& held = m_listings[folder];
+  held.entries = std::move(listing);
+  held.use = m_uses.begin();
+  return held.entries;
+}
+
+void CDestinationLookup::Forget(size_t room) {
+  // Bounded by entries, not folders: a parent stays held while its small subfolders come
+  // and go, and a huge folder does not keep many others in memory with it.
+  constexpr size_t kMostHeldEntries = 100'000;
+  while (!m_uses.empty() && m_heldEntries + room > kMostHeldEntries) {
+    const auto oldest = m_listings.find(m_uses.back());
+    m_heldEntries -= oldest->second.entries.size();
+    m_listings.erase(oldest);
+    m_uses.pop_back();
+  }
 }
 
 void CDestinationLookup::Made(const std::string& folder) {
-  m_listing.clear();
-  m_listedFolder = folder;
+  if (const auto held = m_listings.find(folder); held != m_listings.end()) {
+    m_heldEntries -= held->second.entries.size();
+    held->second.entries.clear();
+    m_uses.splice(m_uses.begin(), m_uses, held->second.use);
+  } else {
+    m_uses.push_front(folder);
+    m_listings[folder].use = m_uses.begin();
+  }
+  // Its parent, if held, now has it: lookups there skip the disk too.
+  const size_t cut = folder.find_last_of('\\', folder.size() - 2);
+  const auto parent = cut == std::string::npos || folder.size() <= m_root.size()
+                          ? m_listings.end()
+                          : m_listings.find(folder.substr(0, cut + 1));
+  if (parent == m_listings.end()) {
+    return;
+  }
+  platform::SFindData entry;
+  entry.name = folder.substr(cut + 1, folder.size() - cut - 2);
+  entry.attributes = platform::kAttrDirectory;
+  if (!Holds(parent->second.entries, entry.name)) {
+    parent->second.entries.emplace(entry.name, entry);
+    ++m_heldEntries;
+  }
 }
 
 void CDestinationLookup::Changed(const std::string& folder, std::string_view name,
                                  std::string_view gone) {
-  if (folder != m_listedFolder) {
+  const auto held = m_listings.find(folder);
+  if (held == m_listings.end()) {
     return;  // not held: the next lookup lists it afresh
   }
+  SListing& listing = held->second.entries;
   if (!gone.empty()) {
-    const auto [begin, end] = m_listing.equal_range(gone);
+    const auto [begin, end] = listing.equal_range(gone);
     for (auto it = begin; it != end; ++it) {
       if (it->second.name == gone) {
-        m_listing.erase(it);
+        listing.erase(it);
+        --m_heldEntries;
         break;
       }
     }
   }
-  if (!name.empty() && !Holds(m_listing, name)) {
+  if (!name.empty() && !Holds(listing, name)) {
     platform::SFindData entry;
     entry.name = std::string(name);
-    m_listing.emplace(entry.name, std::move(entry));
+    listing.emplace(entry.name, std::move(entry));
+    ++m_heldEntries;
   }
 }

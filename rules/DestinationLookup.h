@@ -2,6 +2,9 @@
 // Copyright (C) 2026 Brevant developers
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,20 +46,33 @@ class CDestinationLookup {
   // lookups in it need not ask the disk.
   void Made(const std::string& folder);
 
+  // How many folders were read from disk in full: each costs a look at every entry.
+  size_t FoldersListed() const { return m_foldersListed; }
+
  private:
   using SListing = std::unordered_multimap<std::string, platform::SFindData,
                                            CMapCIStringToPtr::SHash, CMapCIStringToPtr::SEqual>;
+  struct SHeld {
+    SListing entries;
+    std::list<std::string>::iterator use;  // its place in m_uses
+  };
   const SListing& Listing(const std::string& folder);
+  void Forget(size_t keepAtLeast);
   SDestinationFolder Resolve(const std::string& folder);
 
   std::string m_root;
   std::unordered_map<std::string, SDestinationFolder, CMapCIStringToPtr::SHash,
                      CMapCIStringToPtr::SEqual>
       m_folders;
-  // The listing of the last folder whose names were looked up in full, kept true by the
-  // caller's changes: lookups in that folder are answered from it.
-  std::string m_listedFolder;
-  SListing m_listing;
+  // The listings of folders whose names were looked up in full, kept true by the caller's
+  // changes. Several are held, not just the last: a copy into an empty destination asks
+  // for every new folder in its parent, and reading the parent again each time would make
+  // a destination of many folders cost the square of their number.
+  std::unordered_map<std::string, SHeld, CMapCIStringToPtr::SHash, CMapCIStringToPtr::SEqual>
+      m_listings;
+  std::list<std::string> m_uses;  // the held folders, the most recently used first
+  size_t m_heldEntries = 0;
+  size_t m_foldersListed = 0;
 };
 
 // The text of a copy, creation or deletion refused because its path leads through a link.

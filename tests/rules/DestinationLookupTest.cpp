@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
@@ -73,6 +74,38 @@ TEST_F(DestinationLookup, AHeldListingFollowsTheChangesItIsToldOf) {
   ASSERT_EQ(unlink(Dst("report.txt").c_str()), 0);
   lookup.Changed("D:\\dst\\", {}, "report.txt");
   EXPECT_FALSE(lookup.Entry("D:\\dst\\", "REPORT.txt"));
+}
+
+TEST_F(DestinationLookup, EachFolderIsReadOnceWhileCopyingIntoManyNewFolders) {
+  BuildTree(Dst(), {{"Old/", ""}});
+  CDestinationLookup lookup("D:\\dst\\");
+  for (int i = 0; i < 50; ++i) {
+    // As a copy asks: the folder in its parent, then a file in the folder it has just made.
+    const std::string name = "new" + std::to_string(i);
+    const SDestinationFolder& folder = lookup.Folder("D:\\dst\\" + name + "\\");
+    ASSERT_FALSE(folder.exists);
+    ASSERT_EQ(mkdir(Dst(name).c_str(), 0755), 0);
+    EXPECT_FALSE(lookup.Entry(folder.path, "file.txt"));
+    lookup.Changed(folder.path, "file.txt", {});
+  }
+  // The destination itself and each new folder, not the destination again for every folder.
+  EXPECT_EQ(lookup.FoldersListed(), 51U);
+  EXPECT_EQ(lookup.Entry("D:\\dst\\new7\\", "FILE.txt")->name, "file.txt");
+  EXPECT_EQ(lookup.Folder("D:\\dst\\NEW7\\").path, "D:\\dst\\new7\\");
+}
+
+TEST_F(DestinationLookup, AFolderMadeIsKnownEmptyAndIsListedInItsParent) {
+  BuildTree(Dst(), {{"Old/", ""}});
+  CDestinationLookup lookup("D:\\dst\\");
+  EXPECT_FALSE(lookup.Entry("D:\\dst\\", "absent.txt"));  // lists the destination
+  ASSERT_EQ(mkdir(Dst("new").c_str(), 0755), 0);
+  lookup.Made("D:\\dst\\new\\");
+  EXPECT_FALSE(lookup.Entry("D:\\dst\\new\\", "a.txt"));
+  const auto made = lookup.Entry("D:\\dst\\", "NEW");
+  ASSERT_TRUE(made);
+  EXPECT_EQ(made->name, "new");
+  EXPECT_NE(made->attributes & platform::kAttrDirectory, 0U);
+  EXPECT_EQ(lookup.FoldersListed(), 1U);
 }
 
 }  // namespace
