@@ -38,6 +38,12 @@ constexpr const char* kNotWrittenText = "Could not write the copied files to the
 // thread finishes the one before, few enough that a stop abandons little.
 constexpr size_t kItemsPerWorker = 16;
 
+std::string RenameFailedText(const std::string& destination) {
+  return platform::Format(
+      "Could not rename the temporary file to the destination filename: \"%.259s\"",
+      destination.c_str());
+}
+
 bool Exists(const std::string& path) {
   return platform::FileExists(path);
 }
@@ -902,9 +908,7 @@ void CCopyJob::CopyToTemporary(SItem& item, bool live, char* buffer, size_t buff
     item.result = Failed({});
     return;
   }
-  // The temporary file is made, and held, at once under a fresh name.
-  if (item.to.CreateTemporary(plan.folder, "BV", item.temporary) != EError::kNone) {
-    item.temporary.clear();
+  if (!CreateTemporary(item)) {
     item.result = Failed("Could not open a temporary file.");
     return;
   }
@@ -933,7 +937,40 @@ void CCopyJob::CopyToTemporary(SItem& item, bool live, char* buffer, size_t buff
   const platform::SFileInfo& info = from.Info();
   item.source = SSourceState{info.attributes, info.times.lastWrite, info.size};
   from.Close();
-  item.to.Close();
+  if (!item.unnamed) {
+    item.to.Close();
+    return;
+  }
+  // A new file gets its attributes before it has a name, so it comes into view complete;
+  // one that is to be verified gets them only once it has passed.
+  if (!m_verify) {
+    const auto given =
+        m_setup.filter->FreshDestinationAttributes(item.source.attributes, plan.name);
+    item.attributesGiven = !given || item.to.SetAttributes(*given, plan.name) == EError::kNone;
+  }
+}
+
+bool CCopyJob::CreateTemporary(SItem& item) {
+  const SFilePlan& plan = item.plan;
+  // A new file is written without a name and named once it is complete: the folder changes
+  // once, not twice (no temporary name to make and rename), and a run that is killed leaves
+  // nothing behind. A file that replaces another needs a name to go through the disposal.
+  if (plan.existing.empty() && m_unnamedOffered.load(std::memory_order_relaxed)) {
+    const EError made = item.to.CreateUnnamed(plan.folder);
+    if (made == EError::kNone) {
+      item.unnamed = true;
+      return true;
+    }
+    if (made == EError::kNotSupported) {
+      m_unnamedOffered.store(false, std::memory_order_relaxed);
+    }
+  }
+  // The temporary file is made, and held, at once under a fresh name.
+  if (item.to.CreateTemporary(plan.folder, "BV", item.temporary) != EError::kNone) {
+    item.temporary.clear();
+    return false;
+  }
+  return true;
 }
 
 void CCopyJob::CompleteItem(SItem& item) {
@@ -942,7 +979,7 @@ void CCopyJob::CompleteItem(SItem& item) {
     result = PutCopyInPlace(item);
   }
   if (result.ok) {
-    FinishCopied(item.plan, result.placed, item.source);
+    FinishCopied(item.plan, result.placed, item.source, item.attributesGiven);
     return;
   }
   item.to.Close();
@@ -968,11 +1005,25 @@ CCopyJob::SFileResult CCopyJob::PutCopyInPlace(SItem& item) {
     return cleared;
   }
   item.guard.Close();
+  if (item.unnamed) {
+    return NameNewCopy(item);
+  }
   return PutInPlace(item.plan, item.existing, item.temporary, renameTo);
 }
 
+CCopyJob::SFileResult CCopyJob::NameNewCopy(SItem& item) {
+  const EError named = item.to.LinkAs(item.plan.destination);
+  item.to.Close();
+  if (named != EError::kNone) {
+    return Failed(RenameFailedText(item.plan.destination));
+  }
+  SFileResult result;
+  result.placed = item.plan.destination;
+  return result;
+}
+
 void CCopyJob::FinishCopied(const SFilePlan& plan, const std::string& placed,
-                            const SSourceState& source) {
+                            const SSourceState& source, bool attributesGiven) {
   // A later "delete" item of this folder must not take the file just written.
   m_written.insert(placed);
   const std::string_view placedName = std::string_view(placed).substr(plan.folder.size());
@@ -984,7 +1035,7 @@ void CCopyJob::FinishCopied(const SFilePlan& plan, const std::string& placed,
   m_reporter.ItemDone(CEstCopyTime::kFileUnits);
   const std::string difference = m_verify ? CompareFileContents(plan.source, placed) : "";
   if (difference.empty()) {
-    GiveAttributes(plan, placed, source);
+    GiveAttributes(plan, placed, source, attributesGiven);
   } else {
     // A copy that does not match leaves its source archive-marked, so that the next run
     // copies it again.
@@ -1193,9 +1244,7 @@ CCopyJob::SFileResult CCopyJob::PutInPlace(const SFilePlan& plan, const std::str
     return result;
   }
   if (platform::MoveFile(temporary, plan.destination) != EError::kNone) {
-    result = Failed(platform::Format(
-        "Could not rename the temporary file to the destination filename: \"%.259s\"",
-        plan.destination.c_str()));
+    result = Failed(RenameFailedText(plan.destination));
     if (!existing.empty() && !RestoreOld(existing, renameTo)) {
       // The old copy has gone aside and cannot come back: the new data is all that is left.
       result.keepTemporary = true;
@@ -1212,16 +1261,17 @@ bool CCopyJob::RestoreOld(const std::string& destination, const std::string& ren
 }
 
 void CCopyJob::GiveAttributes(const SFilePlan& plan, const std::string& destination,
-                              const SSourceState& source) {
+                              const SSourceState& source, bool given) {
   const CFilter& filter = *m_setup.filter;
   // A destination that replaced its old copy by rename kept nothing of it: it is new too,
   // and most new files already have the attributes they are to have.
-  if (const auto given =
-          filter.FreshDestinationAttributes(source.attributes, LastName(destination))) {
+  if (const auto attributes =
+          given ? std::nullopt
+                : filter.FreshDestinationAttributes(source.attributes, LastName(destination))) {
     if (m_attributes) {
-      m_attributes->Add(destination, *given);
+      m_attributes->Add(destination, *attributes);
     } else {
-      platform::SetFileAttributes(destination, *given);
+      platform::SetFileAttributes(destination, *attributes);
     }
   }
   if (filter.ClearsArchive(source.attributes)) {

@@ -158,10 +158,12 @@ class CCopyJob : public CThreadJob {
     const CFilesListCtrlData* row = nullptr;
     size_t rowIndex = 0;  // its place among the rows, to hand it out again
     SFilePlan plan;
-    std::string temporary;
-    platform::CFile to;     // the temporary file while it is written
-    platform::CFile guard;  // keeps the old destination file from others until it goes
-    std::string existing;   // the old destination file, unless it went meanwhile
+    std::string temporary;         // empty while the new data has no name
+    platform::CFile to;            // the temporary file while it is written
+    bool unnamed = false;          // `to` is a file without a name, open until it is named
+    bool attributesGiven = false;  // `to` has its attributes already
+    platform::CFile guard;         // keeps the old destination file from others until it goes
+    std::string existing;          // the old destination file, unless it went meanwhile
     SSourceState source;
     SFileResult result;
     std::vector<uint64_t> writes;  // the bytes of each write, reported when it is finished
@@ -245,10 +247,13 @@ class CCopyJob : public CThreadJob {
   // Copies the source into a new temporary file, on a worker or on the job's thread
   // (`live`: the writes are reported as they happen, and a large file may ask about a stop).
   void CopyToTemporary(SItem& item, bool live, char* buffer, size_t bufferSize);
+  bool CreateTemporary(SItem& item);
   // Puts the new data in place of the old destination file and reports the file.
   void CompleteItem(SItem& item);
   SFileResult PutCopyInPlace(SItem& item);
-  void FinishCopied(const SFilePlan& plan, const std::string& placed, const SSourceState& source);
+  SFileResult NameNewCopy(SItem& item);
+  void FinishCopied(const SFilePlan& plan, const std::string& placed, const SSourceState& source,
+                    bool attributesGiven);
   void FailFile(const SFilePlan& plan, const SFileResult& result);
 
   // The steps of copying one file. `existing` is cleared when the old file went meanwhile.
@@ -265,8 +270,9 @@ class CCopyJob : public CThreadJob {
   SFileResult DisposeOld(const std::string& existing, const std::string& temporary,
                          const std::string& renameTo);
   bool RestoreOld(const std::string& destination, const std::string& renameTo);
+  // `given`: the destination has its attributes already.
   void GiveAttributes(const SFilePlan& plan, const std::string& destination,
-                      const SSourceState& source);
+                      const SSourceState& source, bool given);
   void CopySecurity(const std::string& source, const std::string& destination);
   // The error window, when it is to be shown; false when the user chose to stop.
   bool ErrorWindow(EWindowKind kind, const std::string& error, const std::string& reason,
@@ -321,6 +327,9 @@ class CCopyJob : public CThreadJob {
   std::condition_variable m_event;
   std::deque<std::unique_ptr<SItem>> m_underWay;
   size_t m_window = 0;  // how many items may be under way
+  // Whether the destination takes files without a name; cleared, for the run, at the first
+  // that it does not.
+  std::atomic<bool> m_unnamedOffered{true};
   uint64_t m_takeBacks = 0;
   int64_t m_spaceHeld = 0;
   // The destination paths of the items under way, whatever their letter case.

@@ -43,6 +43,15 @@ class CFile {
   // did not exist in `folder`, for writing; `path` names it. Nobody else can know the name,
   // so it needs no sharing lock.
   EError CreateTemporary(std::string_view folder, std::string_view prefix, std::string& path);
+  // Creates and opens a file that has no name yet in `folder`, for writing, where the file
+  // system offers that (kNotSupported where it does not). Nothing of it can be seen until
+  // `LinkAs` names it, and closed unnamed it is gone, also when the program is killed.
+  EError CreateUnnamed(std::string_view folder);
+  // Gives a file made by CreateUnnamed the name `path`; fails when that name is taken.
+  EError LinkAs(std::string_view path);
+  // Gives the open file the attributes, as SetFileAttributes does by path; `name` is the
+  // name it has or will have (a dot-name is hidden by its name alone).
+  EError SetAttributes(uint32_t attributes, std::string_view name);
   bool IsOpen() const { return m_fd >= 0; }
   void Close();
 
@@ -75,9 +84,9 @@ class CFile {
   void Forget();
 
   int m_fd = -1;
-  SFileInfo m_info;         // as opened
-  uint32_t m_mode = 0;      // the permission and type bits, as opened
-  std::string m_name;       // the last name of the path it was opened at
+  SFileInfo m_info;     // as opened
+  uint32_t m_mode = 0;  // the permission and type bits, as opened
+  std::string m_name;   // the last name of the path it was opened at
   bool m_attributesKnown = false;
   bool m_kernelCopy = true;        // cleared when the kernel copy is not available
   bool m_kernelCopyEmpty = false;  // a test's fault: a kernel copy from here copies nothing

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string>
 #include <utility>
 
 #include "platform/FaultPoints.h"
@@ -228,13 +229,77 @@ EError CFile::CreateTemporary(std::string_view folder, std::string_view prefix, 
   return EError::kFileExists;
 }
 
+EError CFile::CreateUnnamed(std::string_view folder) {
+  Close();
+  // Naming it later goes through its entry under /proc; without that it could never be
+  // named, so it is not made.
+  static const bool kNameable = access("/proc/self/fd", X_OK) == 0;
+  if (!kNameable) {
+    return EError::kNotSupported;
+  }
+  EError error = EError::kNone;
+  const auto posixFolder = posix::Resolve(folder, error);
+  if (!posixFolder) {
+    return error;
+  }
+  const int fd = open(posixFolder->c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? EError::kNotSupported
+                                                                     : posix::FromErrno(errno);
+  }
+  m_fd = fd;
+  m_kernelCopy = true;
+  return EError::kNone;
+}
+
+EError CFile::LinkAs(std::string_view path) {
+  if (const std::optional<EError> fault = fault_points::Take(testing::kMoveFile, path)) {
+    return *fault;
+  }
+  if (m_fd < 0) {
+    return EError::kGeneric;
+  }
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  if (!posixPath) {
+    return error;
+  }
+  const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+  if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, posixPath->c_str(), AT_SYMLINK_FOLLOW) != 0) {
+    return posix::FromErrno(errno);
+  }
+  return EError::kNone;
+}
+
+EError CFile::SetAttributes(uint32_t attributes, std::string_view name) {
+  struct stat info {};
+  if (m_fd < 0 || fstat(m_fd, &info) != 0) {
+    return m_fd < 0 ? EError::kGeneric : posix::FromErrno(errno);
+  }
+  const posix::SStoredFlags flags = posix::ReadStoredFlagsOf(m_fd);
+  const posix::SStoredFlags wanted =
+      posix::WantedFlags(flags, attributes, info, name.starts_with('.'));
+  if (flags.supported && !posix::SameFlags(wanted, flags)) {
+    // Stored before the permissions change, while the file can still be written.
+    if (const EError error = posix::WriteStoredFlagsOf(m_fd, wanted); error != EError::kNone) {
+      return error;
+    }
+  }
+  if (const auto mode = posix::ModeFor(info.st_mode, attributes)) {
+    if (fchmod(m_fd, *mode) != 0) {
+      return posix::FromErrno(errno);
+    }
+  }
+  return EError::kNone;
+}
+
 void CFile::Remember(const struct statx& status, bool truncated) {
   m_info = SFileInfo{};
   m_info.size = truncated ? 0 : status.stx_size;
   m_info.times.lastAccess = FromStatx(status.stx_atime);
   m_info.times.lastWrite = FromStatx(status.stx_mtime);
-  m_info.times.creation = (status.stx_mask & STATX_BTIME) != 0 ? FromStatx(status.stx_btime)
-                                                              : m_info.times.lastWrite;
+  m_info.times.creation =
+      (status.stx_mask & STATX_BTIME) != 0 ? FromStatx(status.stx_btime) : m_info.times.lastWrite;
   m_mode = status.stx_mode;
   m_attributesKnown = false;
 }

@@ -97,23 +97,10 @@ EError SetFileAttributes(std::string_view path, uint32_t attributes) {
   if (!posixPath || !posix::StatFollow(*posixPath, info, error)) {
     return error;
   }
-  const bool folder = S_ISDIR(info.st_mode);
   const bool dotName = posix::LastName(*posixPath).starts_with('.');
-  posix::SStoredFlags flags = posix::ReadStoredFlags(*posixPath);
-  posix::SStoredFlags wanted = flags;
-  wanted.hidden = (attributes & kAttrHidden) != 0 && !dotName;
-  wanted.system = (attributes & kAttrSystem) != 0;
-  wanted.archiveCleared = !folder && (attributes & kAttrArchive) == 0;
-  wanted.clearedWriteTime = wanted.archiveCleared ? posix::FromTimespec(info.st_mtim) : 0;
-  wanted.clearedSize = wanted.archiveCleared ? static_cast<uint64_t>(info.st_size) : 0;
-  const bool flagsChange =
-      flags.supported && (wanted.hidden != flags.hidden || wanted.system != flags.system ||
-                          wanted.archiveCleared != flags.archiveCleared ||
-                          wanted.clearedWriteTime != flags.clearedWriteTime ||
-                          wanted.clearedSize != flags.clearedSize);
-  const mode_t mode = info.st_mode & 07777;
-  const bool readOnly = (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-  const bool wantReadOnly = (attributes & kAttrReadOnly) != 0;
+  const posix::SStoredFlags flags = posix::ReadStoredFlags(*posixPath);
+  const posix::SStoredFlags wanted = posix::WantedFlags(flags, attributes, info, dotName);
+  const bool flagsChange = flags.supported && !posix::SameFlags(wanted, flags);
   // Store the flags while the file can still be written, then change the permissions.
   if (flagsChange) {
     error = posix::WriteStoredFlags(*posixPath, wanted, info);
@@ -121,10 +108,8 @@ EError SetFileAttributes(std::string_view path, uint32_t attributes) {
       return error;
     }
   }
-  if (wantReadOnly != readOnly) {
-    const mode_t newMode = wantReadOnly ? (mode & ~static_cast<mode_t>(S_IWUSR | S_IWGRP | S_IWOTH))
-                                        : (mode | S_IWUSR);
-    if (chmod(posixPath->c_str(), newMode) != 0) {
+  if (const auto mode = posix::ModeFor(info.st_mode, attributes)) {
+    if (chmod(posixPath->c_str(), *mode) != 0) {
       return posix::FromErrno(errno);
     }
   }

@@ -272,6 +272,50 @@ EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags,
   return EError::kNone;
 }
 
+EError WriteStoredFlagsOf(int fd, const SStoredFlags& flags) {
+  const std::string text = StoredFlagsText(flags);
+  int result = 0;
+  if (text.empty()) {
+    result = fremovexattr(fd, kFlagsName);
+    if (result != 0 && errno == ENODATA) {
+      result = 0;
+    }
+  } else {
+    result = fsetxattr(fd, kFlagsName, text.data(), text.size(), 0);
+  }
+  if (result != 0) {
+    return NoUserAttributes(errno) ? EError::kNone : FromErrno(errno);
+  }
+  return EError::kNone;
+}
+
+SStoredFlags WantedFlags(const SStoredFlags& flags, uint32_t attributes, const struct stat& info,
+                         bool dotName) {
+  SStoredFlags wanted = flags;
+  wanted.hidden = (attributes & kAttrHidden) != 0 && !dotName;
+  wanted.system = (attributes & kAttrSystem) != 0;
+  wanted.archiveCleared = !S_ISDIR(info.st_mode) && (attributes & kAttrArchive) == 0;
+  wanted.clearedWriteTime = wanted.archiveCleared ? FromTimespec(info.st_mtim) : 0;
+  wanted.clearedSize = wanted.archiveCleared ? static_cast<uint64_t>(info.st_size) : 0;
+  return wanted;
+}
+
+bool SameFlags(const SStoredFlags& a, const SStoredFlags& b) {
+  return a.hidden == b.hidden && a.system == b.system && a.archiveCleared == b.archiveCleared &&
+         a.clearedWriteTime == b.clearedWriteTime && a.clearedSize == b.clearedSize;
+}
+
+std::optional<mode_t> ModeFor(mode_t mode, uint32_t attributes) {
+  mode &= 07777;
+  const bool readOnly = (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+  const bool wantReadOnly = (attributes & kAttrReadOnly) != 0;
+  if (wantReadOnly == readOnly) {
+    return std::nullopt;
+  }
+  return wantReadOnly ? (mode & ~static_cast<mode_t>(S_IWUSR | S_IWGRP | S_IWOTH))
+                      : (mode | S_IWUSR);
+}
+
 uint32_t AttributesOf(const struct stat& info, std::string_view name, const SStoredFlags& flags) {
   uint32_t attributes = 0;
   const bool folder = S_ISDIR(info.st_mode);

@@ -57,6 +57,17 @@ EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags,
 // out to be read-only.
 EError WriteStoredFlags(const std::string& posixPath, const SStoredFlags& flags);
 
+// The same through an open file that can be written.
+EError WriteStoredFlagsOf(int fd, const SStoredFlags& flags);
+// The record that gives a file (or folder) of this status and name the Windows attributes
+// `attributes`, starting from the record it has.
+SStoredFlags WantedFlags(const SStoredFlags& flags, uint32_t attributes, const struct stat& info,
+                         bool dotName);
+bool SameFlags(const SStoredFlags& a, const SStoredFlags& b);
+// The permission bits that make a file of mode `mode` read-only or writable as `attributes`
+// say, or empty when it already is.
+std::optional<mode_t> ModeFor(mode_t mode, uint32_t attributes);
+
 // Windows attributes of a file from its status, name and stored record.
 uint32_t AttributesOf(const struct stat& info, std::string_view name, const SStoredFlags& flags);
 

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/FileInfo.h"
 #include "tests/support/TestSandbox.h"
 
 namespace {
@@ -155,6 +157,45 @@ TEST(File, CopiesAWholeFileInBufferSizedSteps) {
     target.Close();
     EXPECT_EQ(testing_support::ReadFile(sandbox.Root() + "/d/copy.bin"), content) << bufferSize;
   }
+}
+
+std::vector<std::string> Names(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  return names;
+}
+
+TEST(File, AnUnnamedFileComesIntoViewOnlyWhenNamedAndNeverOverAnotherFile) {
+  CTestSandbox sandbox;
+  const std::string folder = sandbox.CRoot() + "/out";
+  ASSERT_TRUE(std::filesystem::create_directory(folder));
+  CFile file;
+  const EError made = file.CreateUnnamed("C:\\out\\");
+  if (made == EError::kNotSupported) {
+    GTEST_SKIP() << "the test folder's file system makes no unnamed files";
+  }
+  ASSERT_EQ(made, EError::kNone);
+  size_t done = 0;
+  ASSERT_EQ(file.Write("new data", 8, done), EError::kNone);
+  EXPECT_TRUE(Names(folder).empty());
+  // Its attributes are given while it is open and nameless: read-only and hidden, with the
+  // archive mark cleared for the data it holds.
+  ASSERT_EQ(file.SetAttributes(kAttrReadOnly | kAttrHidden, "new.txt"), EError::kNone);
+  ASSERT_EQ(file.LinkAs("C:\\out\\new.txt"), EError::kNone);
+  file.Close();
+  EXPECT_EQ(testing_support::ReadFile(folder + "/new.txt"), "new data");
+  EXPECT_EQ(GetFileAttributes("C:\\out\\new.txt"), kAttrReadOnly | kAttrHidden);
+
+  CFile other;
+  ASSERT_EQ(other.CreateUnnamed("C:\\out\\"), EError::kNone);
+  ASSERT_EQ(other.Write("other", 5, done), EError::kNone);
+  EXPECT_EQ(other.LinkAs("C:\\out\\new.txt"), EError::kAlreadyExists);
+  other.Close();  // never named: gone
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"new.txt"});
+  EXPECT_EQ(testing_support::ReadFile(folder + "/new.txt"), "new data");
+  EXPECT_EQ(CFile().CreateUnnamed("C:\\absent\\"), EError::kFileNotFound);
 }
 
 }  // namespace
