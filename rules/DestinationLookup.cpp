@@ -127,8 +127,20 @@ const CDestinationLookup::SListing& CDestinationLookup::Listing(const std::strin
     } while (finder.FindNext());
   }
   ++m_foldersListed;
-  Forget(listing.size());
-  m_heldEntries += listing.size();
+  return Hold(folder, std::move(listing));
+}
+
+CDestinationLookup::SListing& CDestinationLookup::Hold(const std::string& folder,
+                                                       SListing listing) {
+  Drop(folder);
+  // Bounded by entries, each folder counting as one more, not by folders: a parent stays
+  // held while its small subfolders come and go, and a huge folder does not keep many
+  // others in memory with it.
+  constexpr size_t kMostHeldEntries = 100'000;
+  while (!m_uses.empty() && m_heldEntries + listing.size() + 1 > kMostHeldEntries) {
+    Drop(m_uses.back());
+  }
+  m_heldEntries += listing.size() + 1;
   m_uses.push_front(folder);
   SHeld& held = m_listings[folder];
   held.entries = std::move(listing);
@@ -136,41 +148,35 @@ const CDestinationLookup::SListing& CDestinationLookup::Listing(const std::strin
   return held.entries;
 }
 
-void CDestinationLookup::Forget(size_t room) {
-  // Bounded by entries, not folders: a parent stays held while its small subfolders come
-  // and go, and a huge folder does not keep many others in memory with it.
-  constexpr size_t kMostHeldEntries = 100'000;
-  while (!m_uses.empty() && m_heldEntries + room > kMostHeldEntries) {
-    const auto oldest = m_listings.find(m_uses.back());
-    m_heldEntries -= oldest->second.entries.size();
-    m_listings.erase(oldest);
-    m_uses.pop_back();
+void CDestinationLookup::Drop(const std::string& folder) {
+  const auto held = m_listings.find(folder);
+  if (held == m_listings.end()) {
+    return;
+  }
+  m_heldEntries -= held->second.entries.size() + 1;
+  m_uses.erase(held->second.use);
+  m_listings.erase(held);
+}
+
+void CDestinationLookup::Add(SListing& listing, platform::SFindData entry) {
+  if (!Holds(listing, entry.name)) {
+    listing.emplace(entry.name, std::move(entry));
+    ++m_heldEntries;
   }
 }
 
 void CDestinationLookup::Made(const std::string& folder) {
-  if (const auto held = m_listings.find(folder); held != m_listings.end()) {
-    m_heldEntries -= held->second.entries.size();
-    held->second.entries.clear();
-    m_uses.splice(m_uses.begin(), m_uses, held->second.use);
-  } else {
-    m_uses.push_front(folder);
-    m_listings[folder].use = m_uses.begin();
-  }
+  Hold(folder, {});
   // Its parent, if held, now has it: lookups there skip the disk too.
   const size_t cut = folder.find_last_of('\\', folder.size() - 2);
   const auto parent = cut == std::string::npos || folder.size() <= m_root.size()
                           ? m_listings.end()
                           : m_listings.find(folder.substr(0, cut + 1));
-  if (parent == m_listings.end()) {
-    return;
-  }
-  platform::SFindData entry;
-  entry.name = folder.substr(cut + 1, folder.size() - cut - 2);
-  entry.attributes = platform::kAttrDirectory;
-  if (!Holds(parent->second.entries, entry.name)) {
-    parent->second.entries.emplace(entry.name, entry);
-    ++m_heldEntries;
+  if (parent != m_listings.end()) {
+    platform::SFindData entry;
+    entry.name = folder.substr(cut + 1, folder.size() - cut - 2);
+    entry.attributes = platform::kAttrDirectory;
+    Add(parent->second.entries, std::move(entry));
   }
 }
 
@@ -191,10 +197,9 @@ void CDestinationLookup::Changed(const std::string& folder, std::string_view nam
       }
     }
   }
-  if (!name.empty() && !Holds(listing, name)) {
+  if (!name.empty()) {
     platform::SFindData entry;
     entry.name = std::string(name);
-    listing.emplace(entry.name, std::move(entry));
-    ++m_heldEntries;
+    Add(listing, std::move(entry));
   }
 }

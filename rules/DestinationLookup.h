@@ -57,7 +57,11 @@ class CDestinationLookup {
     std::list<std::string>::iterator use;  // its place in m_uses
   };
   const SListing& Listing(const std::string& folder);
-  void Forget(size_t keepAtLeast);
+  // Holds `listing` as the folder's, most recently used, dropping the least recently used
+  // listings it needs room of.
+  SListing& Hold(const std::string& folder, SListing listing);
+  void Drop(const std::string& folder);
+  void Add(SListing& listing, platform::SFindData entry);
   SDestinationFolder Resolve(const std::string& folder);
 
   std::string m_root;
