@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <string>
 #include <utility>
 
@@ -264,9 +265,26 @@ EError CFile::LinkAs(std::string_view path) {
   if (!posixPath) {
     return error;
   }
+  // Linking the descriptor itself skips the walk through /proc, which costs about as much as
+  // the link, but the kernel allows it only to a process that may search any folder. Without
+  // that right it answers as if the name were missing, so /proc decides: if the link succeeds
+  // there, the descriptor is not tried again.
+  static std::atomic<bool> linkDescriptor{true};
+  const bool triedDescriptor = linkDescriptor.load(std::memory_order_relaxed);
+  if (triedDescriptor) {
+    if (linkat(m_fd, "", AT_FDCWD, posixPath->c_str(), AT_EMPTY_PATH) == 0) {
+      return EError::kNone;
+    }
+    if (errno != ENOENT && errno != EPERM) {
+      return posix::FromErrno(errno);
+    }
+  }
   const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
   if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, posixPath->c_str(), AT_SYMLINK_FOLLOW) != 0) {
     return posix::FromErrno(errno);
+  }
+  if (triedDescriptor) {
+    linkDescriptor.store(false, std::memory_order_relaxed);
   }
   return EError::kNone;
 }

@@ -2,7 +2,11 @@
 // Copyright (C) 2026 Brevant developers
 #include "platform/File.h"
 
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -196,6 +200,44 @@ TEST(File, AnUnnamedFileComesIntoViewOnlyWhenNamedAndNeverOverAnotherFile) {
   EXPECT_EQ(Names(folder), std::vector<std::string>{"new.txt"});
   EXPECT_EQ(testing_support::ReadFile(folder + "/new.txt"), "new data");
   EXPECT_EQ(CFile().CreateUnnamed("C:\\absent\\"), EError::kFileNotFound);
+}
+
+// The kernel lets a process link its unnamed file by descriptor only while it may search any
+// folder or still holds the rights it opened the file with; otherwise the name goes through
+// /proc. A child drops the right to search between making and naming the file, as a program
+// started with more rights than it keeps would.
+TEST(File, AnUnnamedFileIsNamedAlsoWithoutTheRightToLinkItsDescriptor) {
+  CTestSandbox sandbox;
+  const std::string folder = sandbox.CRoot() + "/out";
+  ASSERT_TRUE(std::filesystem::create_directory(folder));
+  if (CFile().CreateUnnamed("C:\\out\\") == EError::kNotSupported) {
+    GTEST_SKIP() << "the test folder's file system makes no unnamed files";
+  }
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    CFile file;
+    size_t done = 0;
+    if (file.CreateUnnamed("C:\\out\\") != EError::kNone ||
+        file.Write("data", 4, done) != EError::kNone) {
+      _exit(2);
+    }
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct rights[2]{};
+    if (syscall(SYS_capget, &header, rights) != 0) {
+      _exit(3);
+    }
+    rights[0].effective &= ~(1U << CAP_DAC_READ_SEARCH);
+    if (syscall(SYS_capset, &header, rights) != 0) {
+      _exit(4);
+    }
+    _exit(file.LinkAs("C:\\out\\named.txt") == EError::kNone ? 0 : 5);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(testing_support::ReadFile(folder + "/named.txt"), "data");
 }
 
 }  // namespace
