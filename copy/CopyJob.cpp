@@ -148,6 +148,7 @@ void CCopyJob::StartRun() {
     m_workersUsed = static_cast<int32_t>(m_workers->Count());
     m_window = m_workers->Count() * kItemsPerWorker;
   }
+  m_turn.Start(std::max<size_t>(m_window, 1), [this](SItem& item) { return NameInTurn(item); });
   if (m_setup.buffer.empty()) {
     m_setup.buffer.resize(65536);
   }
@@ -188,7 +189,12 @@ uint64_t CCopyJob::ListedWork() const {
 }
 
 void CCopyJob::StartWalk() {
-  m_feed = std::make_unique<CRowFeed>([this] { Notify(); });
+  // A new row wakes the job's thread only when it waits for one.
+  m_feed = std::make_unique<CRowFeed>([this] {
+    if (m_rowAwaited.load()) {
+      Notify();
+    }
+  });
   m_walk.SetUp(std::move(*m_setup.walk));
   m_setup.walk.reset();
   m_walkEnded = false;
@@ -353,10 +359,14 @@ const CFilesListCtrlData* CCopyJob::NextRow(void (CCopyJob::*whileWaiting)()) {
     }
     // The walk is behind: finish what is ready meanwhile, then wait for a row or a file.
     (this->*whileWaiting)();
+    m_awaited = m_underWay.empty() ? nullptr : m_underWay.front().get();
+    m_rowAwaited = true;
     std::unique_lock lock(m_eventMutex);
     m_event.wait(lock, [this] {
       return m_feed->Ready() || (!m_underWay.empty() && m_underWay.front()->done.load());
     });
+    m_rowAwaited = false;
+    m_awaited = nullptr;
   }
 }
 
@@ -522,6 +532,7 @@ void CCopyJob::Enqueue(std::unique_ptr<SItem> item, bool toWorkers) {
     m_underWayKeys.insert(queued->conflictKey);
   }
   m_spaceHeld += queued->spaceHeld;
+  queued->number = m_turn.Add(queued);
   m_underWay.push_back(std::move(item));
   if (!toWorkers) {
     queued->done = true;
@@ -531,11 +542,20 @@ void CCopyJob::Enqueue(std::unique_ptr<SItem> item, bool toWorkers) {
     m_workers->Submit([this, queued](char* buffer, size_t bufferSize) {
       try {
         CopyToTemporary(*queued, false, buffer, bufferSize);
+        // A new file is named by the worker once every item before it is through: the
+        // folder entries are made on several threads, and still in list order.
+        if (queued->unnamed && queued->result.ok) {
+          m_turn.Ready(queued->number);
+        }
       } catch (...) {
         queued->failure = std::current_exception();
       }
-      queued->done.store(true, std::memory_order_release);
-      Notify();
+      // Only the item the job's thread waits for wakes it: it then finishes all that are done.
+      // (Both sides write, then read what the other wrote, in one order: no wake-up is lost.)
+      queued->done.store(true);
+      if (m_awaited.load() == queued) {
+        Notify();
+      }
     });
   } catch (...) {
     queued->failure = std::current_exception();
@@ -544,13 +564,17 @@ void CCopyJob::Enqueue(std::unique_ptr<SItem> item, bool toWorkers) {
 }
 
 void CCopyJob::WaitUntilDone(const SItem& item) {
+  m_awaited = &item;
   std::unique_lock lock(m_eventMutex);
-  m_event.wait(lock, [&item] { return item.done.load(std::memory_order_acquire); });
+  m_event.wait(lock, [&item] { return item.done.load(); });
+  m_awaited = nullptr;
 }
 
 void CCopyJob::WaitForRoom() {
+  // With the workers behind, room is made for half the window at a time: the job's thread
+  // and the workers then take turns in batches, not item by item, each turn a wake-up.
   while (m_underWay.size() >= m_window && m_stop == 0) {
-    WaitUntilDone(*m_underWay.front());
+    WaitUntilDone(*m_underWay[(m_underWay.size() - 1) / 2]);
     FinishReady();
   }
 }
@@ -574,6 +598,13 @@ void CCopyJob::FinishAll() {
 }
 
 void CCopyJob::FinishItem(SItem& item) {
+  // Whatever a worker's turn did to the item is seen from here on.
+  m_turn.Settle(item.number);
+  FinishInTurn(item);
+  m_turn.Pass(item.number);
+}
+
+void CCopyJob::FinishInTurn(SItem& item) {
   m_underWayKeys.erase(item.conflictKey);
   m_spaceHeld -= item.spaceHeld;
   if (item.failure) {
@@ -639,14 +670,12 @@ void CCopyJob::TakeBackUnderWay() {
     return;
   }
   ++m_takeBacks;
+  // The file that ran out is not through, so none after it was named; none will be now.
+  m_turn.Close();
   const size_t first = m_underWay.front()->rowIndex;
   for (const std::unique_ptr<SItem>& item : m_underWay) {
     WaitUntilDone(*item);
-    item->to.Close();
-    item->guard.Close();
-    if (!item->temporary.empty()) {
-      platform::DeleteFile(item->temporary);
-    }
+    Discard(*item);
     // Its folder is made already; planned again, it is made sure of (and counted) again.
     if (item->plan.countsFolder) {
       m_madeSure.RemoveKey(item->plan.folder);
@@ -655,25 +684,36 @@ void CCopyJob::TakeBackUnderWay() {
   m_underWay.clear();
   m_underWayKeys.clear();
   m_spaceHeld = 0;
+  m_turn.Reopen();
   if (m_feed) {
     m_feed->Rewind(first);
   }
   m_nextRow = first;
 }
 
-void CCopyJob::Abandon(SItem& item) {
+void CCopyJob::Discard(SItem& item) {
+  if (item.linked) {
+    // Named in its turn but never reported: the destination keeps only what the run tells of.
+    item.to.Unlink(item.plan.destination);
+    item.linked = false;
+  }
   item.to.Close();
   item.guard.Close();
   if (!item.temporary.empty()) {
     platform::DeleteFile(item.temporary);
     item.temporary.clear();
   }
+}
+
+void CCopyJob::Abandon(SItem& item) {
+  Discard(item);
   m_abandonedFolders.insert(m_abandonedFolders.end(), item.plan.madeFolders.begin(),
                             item.plan.madeFolders.end());
 }
 
 void CCopyJob::AbandonAll() {
   // Only after a stop (or a failure that ended the run): every worker soon sees it.
+  m_turn.Close();
   for (const std::unique_ptr<SItem>& item : m_underWay) {
     WaitUntilDone(*item);
     Abandon(*item);
@@ -681,6 +721,7 @@ void CCopyJob::AbandonAll() {
   m_underWay.clear();
   m_underWayKeys.clear();
   m_spaceHeld = 0;
+  m_turn.Reopen();
 }
 
 bool CCopyJob::FitsWhateverHappens(const SFilePlan& plan) const {
@@ -991,6 +1032,13 @@ void CCopyJob::CompleteItem(SItem& item) {
 }
 
 CCopyJob::SFileResult CCopyJob::PutCopyInPlace(SItem& item) {
+  if (item.linked) {
+    // Named in its turn: it is in place already.
+    item.to.Close();
+    SFileResult result;
+    result.placed = item.plan.destination;
+    return result;
+  }
   if (m_stop != 0) {
     return Failed({});
   }
@@ -1020,6 +1068,23 @@ CCopyJob::SFileResult CCopyJob::NameNewCopy(SItem& item) {
   SFileResult result;
   result.placed = item.plan.destination;
   return result;
+}
+
+bool CCopyJob::NameInTurn(SItem& item) {
+  // While the run stops nothing more comes into view; the job's thread decides on the item.
+  if (m_stop != 0) {
+    return false;
+  }
+  try {
+    if (item.to.LinkAs(item.plan.destination) == EError::kNone) {
+      item.linked = true;
+    } else {
+      item.result = Failed(RenameFailedText(item.plan.destination));
+    }
+  } catch (...) {
+    return false;  // left to the job's thread, which names it when it finishes it
+  }
+  return true;
 }
 
 void CCopyJob::FinishCopied(const SFilePlan& plan, const std::string& placed,

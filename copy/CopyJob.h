@@ -23,6 +23,7 @@
 #include "copy/CopyReporter.h"
 #include "copy/CopyWorkers.h"
 #include "copy/FileVersions.h"
+#include "copy/NamingTurn.h"
 #include "copy/RowFeed.h"
 #include "core/CIStringMap.h"
 #include "core/Message.h"
@@ -161,6 +162,8 @@ class CCopyJob : public CThreadJob {
     std::string temporary;         // empty while the new data has no name
     platform::CFile to;            // the temporary file while it is written
     bool unnamed = false;          // `to` is a file without a name, open until it is named
+    bool linked = false;           // named in its turn; `to` stays open until it is finished
+    uint64_t number = 0;           // its place in the turn for naming new files
     bool attributesGiven = false;  // `to` has its attributes already
     platform::CFile guard;         // keeps the old destination file from others until it goes
     std::string existing;          // the old destination file, unless it went meanwhile
@@ -220,7 +223,13 @@ class CCopyJob : public CThreadJob {
   void WaitForRoom();
   void WaitUntilDone(const SItem& item);
   void FinishItem(SItem& item);
+  void FinishInTurn(SItem& item);
+  // Names a complete new file when its turn comes, on whichever thread that is.
+  bool NameInTurn(SItem& item);
   void Abandon(SItem& item);
+  // What an item that will not be finished leaves behind goes: its temporary file, and the
+  // name of a new file named in its turn.
+  void Discard(SItem& item);
   void AbandonAll();
   // A file that ran out of space while others were copied beside it: they go back to be
   // handed out again, and it is copied again alone, as it would have been in turn.
@@ -325,8 +334,11 @@ class CCopyJob : public CThreadJob {
   // work on the items and tell of their progress through the event.
   std::mutex m_eventMutex;
   std::condition_variable m_event;
+  std::atomic<const SItem*> m_awaited{nullptr};  // the item the job's thread waits for
+  std::atomic<bool> m_rowAwaited{false};         // the job's thread waits for the walk
   std::deque<std::unique_ptr<SItem>> m_underWay;
   size_t m_window = 0;  // how many items may be under way
+  CNamingTurn<SItem> m_turn;
   // Whether the destination takes files without a name; cleared, for the run, at the first
   // that it does not.
   std::atomic<bool> m_unnamedOffered{true};

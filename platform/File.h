@@ -49,6 +49,9 @@ class CFile {
   EError CreateUnnamed(std::string_view folder);
   // Gives a file made by CreateUnnamed the name `path`; fails when that name is taken.
   EError LinkAs(std::string_view path);
+  // Takes the name `path` away from the open file again, but only while it still names this
+  // very file (kFileNotFound when it no longer does).
+  EError Unlink(std::string_view path);
   // Gives the open file the attributes, as SetFileAttributes does by path; `name` is the
   // name it has or will have (a dot-name is hidden by its name alone).
   EError SetAttributes(uint32_t attributes, std::string_view name);

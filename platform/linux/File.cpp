@@ -289,6 +289,26 @@ EError CFile::LinkAs(std::string_view path) {
   return EError::kNone;
 }
 
+EError CFile::Unlink(std::string_view path) {
+  EError error = EError::kNone;
+  const auto posixPath = posix::Resolve(path, error);
+  if (!posixPath) {
+    return error;
+  }
+  struct stat mine {};
+  struct stat named {};
+  if (m_fd < 0 || fstat(m_fd, &mine) != 0) {
+    return m_fd < 0 ? EError::kGeneric : posix::FromErrno(errno);
+  }
+  if (lstat(posixPath->c_str(), &named) != 0) {
+    return posix::FromErrno(errno);
+  }
+  if (named.st_dev != mine.st_dev || named.st_ino != mine.st_ino) {
+    return EError::kFileNotFound;
+  }
+  return unlink(posixPath->c_str()) == 0 ? EError::kNone : posix::FromErrno(errno);
+}
+
 EError CFile::SetAttributes(uint32_t attributes, std::string_view name) {
   struct stat info {};
   if (m_fd < 0 || fstat(m_fd, &info) != 0) {

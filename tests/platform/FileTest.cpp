@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -200,6 +201,19 @@ TEST(File, AnUnnamedFileComesIntoViewOnlyWhenNamedAndNeverOverAnotherFile) {
   EXPECT_EQ(Names(folder), std::vector<std::string>{"new.txt"});
   EXPECT_EQ(testing_support::ReadFile(folder + "/new.txt"), "new data");
   EXPECT_EQ(CFile().CreateUnnamed("C:\\absent\\"), EError::kFileNotFound);
+
+  // A name given is taken away again only while it still names that very file.
+  CFile third;
+  ASSERT_EQ(third.CreateUnnamed("C:\\out\\"), EError::kNone);
+  ASSERT_EQ(third.LinkAs("C:\\out\\third.txt"), EError::kNone);
+  ASSERT_EQ(std::rename((folder + "/new.txt").c_str(), (folder + "/third.txt").c_str()), 0);
+  EXPECT_EQ(third.Unlink("C:\\out\\third.txt"), EError::kFileNotFound);
+  EXPECT_EQ(testing_support::ReadFile(folder + "/third.txt"), "new data");
+  CFile fourth;
+  ASSERT_EQ(fourth.CreateUnnamed("C:\\out\\"), EError::kNone);
+  ASSERT_EQ(fourth.LinkAs("C:\\out\\fourth.txt"), EError::kNone);
+  EXPECT_EQ(fourth.Unlink("C:\\out\\fourth.txt"), EError::kNone);
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"third.txt"});
 }
 
 // The kernel lets a process link its unnamed file by descriptor only while it may search any
