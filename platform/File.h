@@ -93,6 +93,7 @@ class CFile {
   bool m_attributesKnown = false;
   bool m_kernelCopy = true;        // cleared when the kernel copy is not available
   bool m_kernelCopyEmpty = false;  // a test's fault: a kernel copy from here copies nothing
+  bool m_noStoredFlags = false;    // made unnamed by this file, with no flags stored yet
 };
 
 }  // namespace platform

@@ -102,7 +102,8 @@ CFile::CFile(CFile&& other) noexcept
       m_name(std::move(other.m_name)),
       m_attributesKnown(other.m_attributesKnown),
       m_kernelCopy(other.m_kernelCopy),
-      m_kernelCopyEmpty(other.m_kernelCopyEmpty) {
+      m_kernelCopyEmpty(other.m_kernelCopyEmpty),
+      m_noStoredFlags(other.m_noStoredFlags) {
   other.Forget();
 }
 
@@ -116,6 +117,7 @@ CFile& CFile::operator=(CFile&& other) noexcept {
     m_attributesKnown = other.m_attributesKnown;
     m_kernelCopy = other.m_kernelCopy;
     m_kernelCopyEmpty = other.m_kernelCopyEmpty;
+    m_noStoredFlags = other.m_noStoredFlags;
     other.Forget();
   }
   return *this;
@@ -134,6 +136,7 @@ void CFile::Forget() {
   m_mode = 0;
   m_name.clear();
   m_attributesKnown = false;
+  m_noStoredFlags = false;
 }
 
 EError CFile::Open(std::string_view path, EAccess access, EShare share, ECreate create) {
@@ -250,6 +253,7 @@ EError CFile::CreateUnnamed(std::string_view folder) {
   }
   m_fd = fd;
   m_kernelCopy = true;
+  m_noStoredFlags = true;  // a new file has no user attributes: no need to read them
   return EError::kNone;
 }
 
@@ -314,7 +318,9 @@ EError CFile::SetAttributes(uint32_t attributes, std::string_view name) {
   if (m_fd < 0 || fstat(m_fd, &info) != 0) {
     return m_fd < 0 ? EError::kGeneric : posix::FromErrno(errno);
   }
-  const posix::SStoredFlags flags = posix::ReadStoredFlagsOf(m_fd);
+  const posix::SStoredFlags flags =
+      m_noStoredFlags ? posix::SStoredFlags{} : posix::ReadStoredFlagsOf(m_fd);
+  m_noStoredFlags = false;
   const posix::SStoredFlags wanted =
       posix::WantedFlags(flags, attributes, info, name.starts_with('.'));
   if (flags.supported && !posix::SameFlags(wanted, flags)) {
