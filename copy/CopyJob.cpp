@@ -575,6 +575,9 @@ void CCopyJob::WaitForRoom() {
   // and the workers then take turns in batches, not item by item, each turn a wake-up.
   while (m_underWay.size() >= m_window && m_stop == 0) {
     WaitUntilDone(*m_underWay[(m_underWay.size() - 1) / 2]);
+    // Files end out of order: the first may still be under way, and nothing is finished
+    // before it.
+    WaitUntilDone(*m_underWay.front());
     FinishReady();
   }
 }
