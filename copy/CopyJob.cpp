@@ -1036,11 +1036,7 @@ void CCopyJob::CompleteItem(SItem& item) {
 
 CCopyJob::SFileResult CCopyJob::PutCopyInPlace(SItem& item) {
   if (item.linked) {
-    // Named in its turn: it is in place already.
-    item.to.Close();
-    SFileResult result;
-    result.placed = item.plan.destination;
-    return result;
+    return NameNewCopy(item);  // named in its turn: in place already, stop or not
   }
   if (m_stop != 0) {
     return Failed({});
@@ -1063,7 +1059,7 @@ CCopyJob::SFileResult CCopyJob::PutCopyInPlace(SItem& item) {
 }
 
 CCopyJob::SFileResult CCopyJob::NameNewCopy(SItem& item) {
-  const EError named = item.to.LinkAs(item.plan.destination);
+  const EError named = item.linked ? EError::kNone : item.to.LinkAs(item.plan.destination);
   item.to.Close();
   if (named != EError::kNone) {
     return Failed(RenameFailedText(item.plan.destination));
