@@ -3,6 +3,7 @@
 #include "copy/CopyJob.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <new>
 
@@ -37,6 +38,16 @@ constexpr const char* kNotWrittenText = "Could not write the copied files to the
 // Items under way per worker: enough that a worker finds the next file ready while the job's
 // thread finishes the one before, few enough that a stop abandons little.
 constexpr size_t kItemsPerWorker = 16;
+
+// The items that may be under way without running out of open files. Each holds up to two
+// until it is finished (its new copy, and the old copy it replaces), each worker two more
+// while it copies, and the rest of the program keeps some for itself.
+size_t WindowWithin(uint64_t openFiles, size_t workers) {
+  constexpr uint64_t kKeptFree = 128;
+  const uint64_t needed = kKeptFree + 2 * static_cast<uint64_t>(workers);
+  const uint64_t room = openFiles > needed ? (openFiles - needed) / 2 : 0;
+  return static_cast<size_t>(std::max<uint64_t>(room, 1));
+}
 
 std::string RenameFailedText(const std::string& destination) {
   return platform::Format(
@@ -146,7 +157,8 @@ void CCopyJob::StartRun() {
         m_setup.buffer.empty() ? 65536 : std::min<size_t>(m_setup.buffer.size(), kSmallFile);
     m_workers = std::make_unique<CCopyWorkers>(workers, bufferSize);
     m_workersUsed = static_cast<int32_t>(m_workers->Count());
-    m_window = m_workers->Count() * kItemsPerWorker;
+    m_window = std::min(m_workers->Count() * kItemsPerWorker,
+                        WindowWithin(platform::OpenFilesAllowed(), m_workers->Count()));
   }
   m_turn.Start(std::max<size_t>(m_window, 1), [this](SItem& item) { return NameInTurn(item); });
   if (m_setup.buffer.empty()) {
@@ -655,6 +667,7 @@ void CCopyJob::CopyAgainAlone(SItem& item) {
   }
   item.writes.clear();
   item.result = SFileResult{};
+  item.attributesGiven = false;
   CopyToTemporary(item, true, m_setup.buffer.data(), m_setup.buffer.size());
 }
 
@@ -662,10 +675,25 @@ bool CCopyJob::TakenBack(uint64_t takeBacks, SItem* item) {
   if (takeBacks == m_takeBacks) {
     return false;
   }
-  if (item != nullptr && item->plan.countsFolder) {
-    m_madeSure.RemoveKey(item->plan.folder);
+  if (item != nullptr) {
+    if (item->plan.countsFolder) {
+      m_madeSure.RemoveKey(item->plan.folder);
+    }
+    UnmakeFolders(item->plan);
   }
   return true;
+}
+
+void CCopyJob::UnmakeFolders(const SFilePlan& plan) {
+  // Planned again, the item makes them again and knows them for its own, so that a stop
+  // that abandons it takes them away too. Only empty folders go, and only its own folder and
+  // those above it: a "~Versions" folder stays known as made, and so stays.
+  for (auto it = plan.madeFolders.rbegin(); it != plan.madeFolders.rend(); ++it) {
+    if (plan.folder.size() > it->size() && plan.folder.starts_with(*it) &&
+        plan.folder[it->size()] == '\\') {
+      platform::RemoveDirectory(*it);
+    }
+  }
 }
 
 void CCopyJob::TakeBackUnderWay() {
@@ -679,10 +707,14 @@ void CCopyJob::TakeBackUnderWay() {
   for (const std::unique_ptr<SItem>& item : m_underWay) {
     WaitUntilDone(*item);
     Discard(*item);
-    // Its folder is made already; planned again, it is made sure of (and counted) again.
+    // Planned again, its folder is made sure of (and counted) again.
     if (item->plan.countsFolder) {
       m_madeSure.RemoveKey(item->plan.folder);
     }
+  }
+  // Once nothing of theirs is left in them, innermost first.
+  for (auto it = m_underWay.rbegin(); it != m_underWay.rend(); ++it) {
+    UnmakeFolders((*it)->plan);
   }
   m_underWay.clear();
   m_underWayKeys.clear();
@@ -996,6 +1028,8 @@ void CCopyJob::CopyToTemporary(SItem& item, bool live, char* buffer, size_t buff
 
 bool CCopyJob::CreateTemporary(SItem& item) {
   const SFilePlan& plan = item.plan;
+  // A file copied again may get a named temporary file where its first try had none.
+  item.unnamed = false;
   // A new file is written without a name and named once it is complete: the folder changes
   // once, not twice (no temporary name to make and rename), and a run that is killed leaves
   // nothing behind. A file that replaces another needs a name to go through the disposal.
@@ -1081,7 +1115,8 @@ bool CCopyJob::NameInTurn(SItem& item) {
       item.result = Failed(RenameFailedText(item.plan.destination));
     }
   } catch (...) {
-    return false;  // left to the job's thread, which names it when it finishes it
+    // Left to the job's thread, which names it when it finishes it. The turn moves on all the
+    // same: held here, another worker could take the item up again while that thread names it.
   }
   return true;
 }

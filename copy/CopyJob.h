@@ -235,6 +235,7 @@ class CCopyJob : public CThreadJob {
   // handed out again, and it is copied again alone, as it would have been in turn.
   bool RanOutBesideOthers(const SItem& item) const;
   void TakeBackUnderWay();
+  void UnmakeFolders(const SFilePlan& plan);
   void CopyAgainAlone(SItem& item);
   // Whether items were taken back since `takeBacks` was read: an item being handed out then
   // goes back too (its folder, made already, to be made sure of again).

@@ -11,6 +11,9 @@ uint64_t GetAvailablePhysicalMemory();
 // A monotonic clock in milliseconds.
 uint64_t GetTickCountMs();
 
+// How many files the program may hold open at once.
+uint64_t OpenFilesAllowed();
+
 // Whether files carry security information (owner, group, access list) that can be copied.
 bool PlatformHasFileSecurity();
 

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Brevant developers
 #include "platform/System.h"
 
+#include <sys/resource.h>
 #include <sys/sysinfo.h>
 #include <time.h>
 
@@ -31,6 +32,14 @@ uint64_t GetTickCountMs() {
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
   return static_cast<uint64_t>(now.tv_sec) * 1000 + static_cast<uint64_t>(now.tv_nsec / 1000000);
+}
+
+uint64_t OpenFilesAllowed() {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
+    return UINT64_MAX;
+  }
+  return static_cast<uint64_t>(limit.rlim_cur);
 }
 
 bool PlatformHasFileSecurity() {
