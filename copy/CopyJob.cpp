@@ -366,7 +366,10 @@ const CFilesListCtrlData* CCopyJob::NextRow(void (CCopyJob::*whileWaiting)()) {
       ++m_nextRow;
       return row;
     }
-    if (ended) {
+    // After a stop no more rows are needed, and nothing under way is finished: waiting here
+    // for a row or a file would find the first file done, again and again, until the walk
+    // has seen the stop too.
+    if (ended || m_stop != 0) {
       return nullptr;
     }
     // The walk is behind: finish what is ready meanwhile, then wait for a row or a file.
