@@ -662,12 +662,7 @@ void CCopyJob::CopyAgainAlone(SItem& item) {
   // The temporary files of the files after it took space that a copy in turn would have
   // left to this one.
   TakeBackUnderWay();
-  item.to.Close();
-  item.guard.Close();
-  if (!item.temporary.empty()) {
-    platform::DeleteFile(item.temporary);
-    item.temporary.clear();
-  }
+  Discard(item);
   item.writes.clear();
   item.result = SFileResult{};
   item.attributesGiven = false;
@@ -679,18 +674,19 @@ bool CCopyJob::TakenBack(uint64_t takeBacks, SItem* item) {
     return false;
   }
   if (item != nullptr) {
-    if (item->plan.countsFolder) {
-      m_madeSure.RemoveKey(item->plan.folder);
-    }
-    UnmakeFolders(item->plan);
+    PlanGoesBack(item->plan);
   }
   return true;
 }
 
-void CCopyJob::UnmakeFolders(const SFilePlan& plan) {
-  // Planned again, the item makes them again and knows them for its own, so that a stop
-  // that abandons it takes them away too. Only empty folders go, and only its own folder and
-  // those above it: a "~Versions" folder stays known as made, and so stays.
+void CCopyJob::PlanGoesBack(const SFilePlan& plan) {
+  // Planned again, its folder is made sure of (and counted) again.
+  if (plan.countsFolder) {
+    m_madeSure.RemoveKey(plan.folder);
+  }
+  // And the folders it made are made again, as its own, so that a stop that abandons it
+  // takes them away too. Only empty folders go, and only its own folder and those above it:
+  // a "~Versions" folder stays known as made, and so stays.
   for (auto it = plan.madeFolders.rbegin(); it != plan.madeFolders.rend(); ++it) {
     if (plan.folder.size() > it->size() && plan.folder.starts_with(*it) &&
         plan.folder[it->size()] == '\\') {
@@ -710,14 +706,10 @@ void CCopyJob::TakeBackUnderWay() {
   for (const std::unique_ptr<SItem>& item : m_underWay) {
     WaitUntilDone(*item);
     Discard(*item);
-    // Planned again, its folder is made sure of (and counted) again.
-    if (item->plan.countsFolder) {
-      m_madeSure.RemoveKey(item->plan.folder);
-    }
   }
-  // Once nothing of theirs is left in them, innermost first.
+  // Once nothing of theirs is left in their folders, innermost first.
   for (auto it = m_underWay.rbegin(); it != m_underWay.rend(); ++it) {
-    UnmakeFolders((*it)->plan);
+    PlanGoesBack((*it)->plan);
   }
   m_underWay.clear();
   m_underWayKeys.clear();

@@ -235,7 +235,9 @@ class CCopyJob : public CThreadJob {
   // handed out again, and it is copied again alone, as it would have been in turn.
   bool RanOutBesideOthers(const SItem& item) const;
   void TakeBackUnderWay();
-  void UnmakeFolders(const SFilePlan& plan);
+  // A planned item goes back to be planned again: its folder is made sure of again, and the
+  // folders it made go, to be made again.
+  void PlanGoesBack(const SFilePlan& plan);
   void CopyAgainAlone(SItem& item);
   // Whether items were taken back since `takeBacks` was read: an item being handed out then
   // goes back too (its folder, made already, to be made sure of again).
